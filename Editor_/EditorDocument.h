@@ -1,0 +1,115 @@
+#pragma once
+
+#include "Editor_/EditTool.h"
+#include "board/Board.h"
+#include "board/MapNode.h"
+#include "board/MapNormalize.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lodrin {
+
+// Asks the user a question with OK and Cancel; true means OK.
+using ConfirmFn = std::function<bool(std::string_view question)>;
+
+// The recognized level's side of the editor: it decides itself whether a level is in force.
+// The recognition subsystem implements it; the document only calls it.
+class TRecognizedLevelHook {
+public:
+    virtual ~TRecognizedLevelHook() = default;
+    // Last step of every recount: mirror the board into the recognized level.
+    virtual void Mirror(const Board& board, ColRow playerPos) = 0;
+    // Clear all ends the force of the recognized level.
+    virtual void EndForce() = 0;
+};
+
+enum class MouseButton { Left, Right };
+enum class ShiftDirection { Right, Left, Down, Up };
+enum class ClearKind { Boxes, Goals, KeepWalls };
+
+// How Save ended, and the status-bar message it shows (empty when cancelled).
+struct SaveOutcome {
+    enum Kind { Cancelled, Saved, Failed } Result = Cancelled;
+    std::string Message;
+};
+
+// The level editor's document: board, level record, recorded keeper, tool,
+// undo and redo stacks of snapshot texts, the saved flag and the mouse stroke.
+class TEditorDocument {
+public:
+    Board board;
+    TMapNode MapNode;
+    ColRow PlayerPos;
+    EditTool Tool = EditTool::SelectTool;
+    std::vector<std::string> UndoStack; // newest last
+    std::vector<std::string> RedoStack; // newest last
+    bool Saved = true;
+
+    // Counters shown in the status bar.
+    int BoxCount = 0;
+    int GoalCount = 0;
+
+    // Mouse strokes on board cell (row, col), 0-based.
+    void MouseDown(MouseButton button, int row, int col);
+    void MouseMove(int row, int col);
+    void MouseUp();
+    bool IsMouseDown() const { return MouseDown_; }
+
+    // Snapshot text of the board: rows 0.. to the last non-floor row, columns 0..
+    // to the last non-floor column, joined by LF.
+    std::string SnapshotText() const;
+    enum class Stack { Undo, Redo };
+    void PushSnapshot(Stack target);
+    void RestoreSnapshot(std::string_view snapshot);
+
+    void Undo();
+    void Redo();
+    // Shifts every cell one step; the question is asked when the lost line holds
+    // anything. Marks modified also after Cancel.
+    void Shift(ShiftDirection direction, const ConfirmFn& confirm);
+    void Clear(ClearKind kind);
+    // Clear all, after the question.
+    void ClearAll(const ConfirmFn& confirm);
+
+    // Switches between box-placement mode and edit mode (SelectTool).
+    void ToggleBoxPlacement();
+
+    // Paste: reads the first level of the text into the level record and, after
+    // the overwrite question, into the board. Returns whether the board changed.
+    bool Paste(std::string_view clipboardText, const ConfirmFn& confirm);
+    // Copy: the level text for the clipboard; copying counts as saving.
+    std::string Copy();
+    // Save to the chosen file name (extension fixed, overwrite question asked).
+    SaveOutcome Save(std::string_view chosenName, const ConfirmFn& confirmOverwrite);
+    // Normalization; on success the old board goes onto the undo stack.
+    NormalizeOutcome Normalize(bool minimal);
+    // The info dialog's result: the three texts replace the header when changed.
+    void ApplyLevelInfo(bool changed, std::string title, std::string author, std::string comment);
+
+    void Recount();
+    void MarkModified() { Saved = false; }
+    void MarkSaved() { Saved = true; }
+
+    // The recognition state that mirrors the board while a recognized level is in force.
+    void SetRecognizedLevelHook(TRecognizedLevelHook* hook) { Hook_ = hook; }
+
+private:
+    void ApplyClick(int row, int col);
+    void Erase(int row, int col);
+    void Write(int row, int col, std::int32_t code);
+    bool LineHoldsSomething(ShiftDirection direction) const;
+
+    bool MouseDown_ = false;
+    bool Erasing_ = false;
+    int LastRow_ = -1;
+    int LastCol_ = -1;
+    TRecognizedLevelHook* Hook_ = nullptr;
+};
+
+// The question each shift asks when it would lose cells.
+std::string_view ShiftQuestion(ShiftDirection direction);
+
+} // namespace lodrin

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installs what is needed, builds the programs and starts LodrinEditor.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tools/setup.sh
+cmake --preset default
+cmake --build --preset default --target LodrinEditor LodrinSolutions
+exec build/bin/LodrinEditor "$@"

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installs what is needed, builds everything (benchmarks too) and runs the whole test suite.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tools/setup.sh
+cmake --preset default
+cmake --build --preset default
+ctest --preset default
