@@ -147,13 +147,19 @@ void TEditorDocument::RestoreSnapshot(std::string_view snapshot) {
     }
 }
 
-void TEditorDocument::Undo() {
-    if (!UndoStack.empty()) {
-        PushSnapshot(Stack::Redo);
-        const std::string snapshot = std::move(UndoStack.back());
-        UndoStack.pop_back();
-        RestoreSnapshot(snapshot);
+bool TEditorDocument::RestoreFrom(std::vector<std::string>& from, Stack saveTo) {
+    if (from.empty()) {
+        return false;
     }
+    PushSnapshot(saveTo);
+    const std::string snapshot = std::move(from.back());
+    from.pop_back();
+    RestoreSnapshot(snapshot);
+    return true;
+}
+
+void TEditorDocument::Undo() {
+    RestoreFrom(UndoStack, Stack::Redo);
     if (!UndoStack.empty()) {
         MarkModified();
     }
@@ -161,12 +167,7 @@ void TEditorDocument::Undo() {
 }
 
 void TEditorDocument::Redo() {
-    if (!RedoStack.empty()) {
-        PushSnapshot(Stack::Undo);
-        const std::string snapshot = std::move(RedoStack.back());
-        RedoStack.pop_back();
-        RestoreSnapshot(snapshot);
-    }
+    RestoreFrom(RedoStack, Stack::Undo);
     MarkModified();
     Recount();
 }

@@ -1,27 +1,32 @@
 # Helpers shared by the folder CMake files.
 
-# lodrin_logic_library(name sources...): a static library of the logic layer.
-# It may not link Qt; the check below fails the configure step if it does.
-function(lodrin_logic_library name)
+# A static library of one layer; the layer decides what it may link.
+function(lodrin_layer_library name layer)
     add_library(${name} STATIC ${ARGN})
     target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
-    set_target_properties(${name} PROPERTIES LODRIN_LAYER logic)
+    set_target_properties(${name} PROPERTIES LODRIN_LAYER ${layer})
+    if(layer STREQUAL "imaging")
+        target_link_libraries(${name} PUBLIC Qt6::Gui)
+    elseif(layer STREQUAL "windows")
+        target_link_libraries(${name} PUBLIC Qt6::Widgets)
+        set_target_properties(${name} PROPERTIES AUTOMOC ON)
+    endif()
+endfunction()
+
+# lodrin_logic_library(name sources...): standard library and database libraries only;
+# the configure step fails if it reaches Qt.
+function(lodrin_logic_library name)
+    lodrin_layer_library(${name} logic ${ARGN})
 endfunction()
 
 # lodrin_imaging_library(name sources...): QImage and QPainter, no widgets.
 function(lodrin_imaging_library name)
-    add_library(${name} STATIC ${ARGN})
-    target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
-    target_link_libraries(${name} PUBLIC Qt6::Gui)
-    set_target_properties(${name} PROPERTIES LODRIN_LAYER imaging)
+    lodrin_layer_library(${name} imaging ${ARGN})
 endfunction()
 
 # lodrin_windows_library(name sources...): forms and dialogs.
 function(lodrin_windows_library name)
-    add_library(${name} STATIC ${ARGN})
-    target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
-    target_link_libraries(${name} PUBLIC Qt6::Widgets)
-    set_target_properties(${name} PROPERTIES LODRIN_LAYER windows AUTOMOC ON)
+    lodrin_layer_library(${name} windows ${ARGN})
 endfunction()
 
 # lodrin_test(name LIBS libs... [WINDOWS]): one GoogleTest program, registered with CTest.
