@@ -21,13 +21,17 @@ TEST(HeadlessArgs, ReadsTheSourceAndTheFolder) {
     EXPECT_EQ(mobile.Source, ImportSource::Mobile);
     EXPECT_EQ(mobile.Folder, "/prog/");
 
-    const HeadlessOptions old = ParseHeadlessArgs({"--dir", "/my stores", "--import", "old"}, "/p/");
+    const HeadlessOptions old =
+        ParseHeadlessArgs({"--dir", "/my stores", "--import", "old"}, "/p/");
     EXPECT_EQ(old.Source, ImportSource::Old);
     EXPECT_EQ(old.Folder, "/my stores");
 
     for (const std::vector<std::string>& bad :
-         std::vector<std::vector<std::string>>{{"--import"}, {"--import", "new"}, {"--dir", "/x"},
-                                               {"--import", "old", "--dir"}, {"-x"}}) {
+         std::vector<std::vector<std::string>>{{"--import"},
+                                               {"--import", "new"},
+                                               {"--dir", "/x"},
+                                               {"--import", "old", "--dir"},
+                                               {"-x"}}) {
         EXPECT_FALSE(ParseHeadlessArgs(bad, "/p/").Error.empty()) << bad[0];
     }
 }

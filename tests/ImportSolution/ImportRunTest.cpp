@@ -1,7 +1,7 @@
+#include "ImportSolution/ImportRun.h"
 #include "ImportSolution/CRC_32.h"
 #include "ImportSolution/CanonicalLevel.h"
 #include "ImportSolution/ImportMessages.h"
-#include "ImportSolution/ImportRun.h"
 #include "ImportSolution/ImportStart.h"
 #include "ImportSolution/MobileStore.h"
 #include "board/Lurd.h"
@@ -49,9 +49,9 @@ TEST_F(ImportRunTest, CountsNewDuplicateAndInvalidRows) {
     test::WriteMobileStore(Paths.MobileStore(), {{test::SmallLevel, "ulR", 3, 1}});
     ASSERT_TRUE(RunMobile().IsReport);
     std::filesystem::remove(Paths.MobileStore());
-    test::WriteMobileStore(Paths.MobileStore(), {{TwoKeepers, "r", 1, 1},
-                                                 {OtherLevel, "rR", 2, 1},
-                                                 {test::SmallLevel, "ulR", 9, 9}});
+    test::WriteMobileStore(
+        Paths.MobileStore(),
+        {{TwoKeepers, "r", 1, 1}, {OtherLevel, "rR", 2, 1}, {test::SmallLevel, "ulR", 9, 9}});
     Seen = {};
     const ImportOutcome outcome = RunMobile();
     EXPECT_TRUE(outcome.IsReport);
@@ -135,7 +135,8 @@ TEST_F(ImportRunTest, ColumnsAreFoundInAnyCaseAndNullsReadAsEmpty) {
     db.exec("INSERT INTO g_state VALUES (1, '" + test::SmallLevel + "', NULL, NULL, NULL, NULL)");
     EXPECT_EQ(RunMobile().Text, ReportText({1, 1, 0}));
     SQLite::Database store(Paths.Store(), SQLite::OPEN_READONLY);
-    SQLite::Statement row(store, "SELECT Sol_CRC32, Moves, Sol_Text, Sol_DateTime FROM Tab_Solution");
+    SQLite::Statement row(store,
+                          "SELECT Sol_CRC32, Moves, Sol_Text, Sol_DateTime FROM Tab_Solution");
     ASSERT_TRUE(row.executeStep());
     EXPECT_EQ(row.getColumn(0).getInt(), 0) << "an empty solution has checksum 0";
     EXPECT_EQ(row.getColumn(1).getInt(), 0);
@@ -249,7 +250,8 @@ TEST_F(ImportRunTest, StartPreparesTheStoreOrSaysWhereItCannot) {
     EXPECT_EQ(old.Source, nullptr);
     SQLite::Database db(Paths.Store(), SQLite::OPEN_READONLY);
     EXPECT_TRUE(db.tableExists("Tab_Solution")) << "the store is prepared before the check";
-    EXPECT_EQ(db.execAndGet("SELECT count(*) FROM sqlite_master WHERE name = 'sol_Index'").getInt(), 1);
+    EXPECT_EQ(db.execAndGet("SELECT count(*) FROM sqlite_master WHERE name = 'sol_Index'").getInt(),
+              1);
 
     const std::string file = Dir.Folder() + "plain.txt";
     std::ofstream(file) << "x";
@@ -261,8 +263,8 @@ TEST_F(ImportRunTest, StartPreparesTheStoreOrSaysWhereItCannot) {
 
 TEST_F(ImportRunTest, StartWithABadOldStoreFailsToOpenIt) {
     TDataModule1 data;
-    for (const std::string& bytes : {std::string(), std::string("not an Access file\n"),
-                                    std::string(8192, '\x07')}) {
+    for (const std::string& bytes :
+         {std::string(), std::string("not an Access file\n"), std::string(8192, '\x07')}) {
         std::ofstream(Paths.OldStore(), std::ios::binary | std::ios::trunc) << bytes;
         const ImportStart start = StartImport(Paths, ImportSource::Old, data);
         EXPECT_EQ(start.Message, OldStoreOpenFailedText);

@@ -1,9 +1,9 @@
+#include "ImportSolution/OldStore.h"
 #include "ImportSolution/DateModule.h"
 #include "ImportSolution/ImportMessages.h"
 #include "ImportSolution/ImportRun.h"
 #include "ImportSolution/ImportStart.h"
 #include "ImportSolution/MobileStore.h"
-#include "ImportSolution/OldStore.h"
 #include "support/MobileStoreFixture.h"
 #include "support/SharedData.h"
 #include "support/TempDir.h"
@@ -15,7 +15,9 @@
 namespace lodrin {
 namespace {
 
-std::filesystem::path Fixture(const char* name) { return test::SharedDir() / "fixtures" / name; }
+std::filesystem::path Fixture(const char* name) {
+    return test::SharedDir() / "fixtures" / name;
+}
 
 TEST(OldDateText, FormatsTheStoredMomentToTheMinute) {
     const std::pair<double, const char*> cases[] = {
@@ -104,7 +106,8 @@ TEST_F(OldStoreTest, SameMomentAsTheMobileStoreBehindALeadingSpace) {
     LODRIN_REQUIRE_SHARED(Fixture("old_store.mdb"));
     RunOld("old_store.mdb");
     SQLite::Database db(Paths.Store(), SQLite::OPEN_READONLY);
-    const std::string old = db.execAndGet("SELECT Sol_DateTime FROM Tab_Solution WHERE ID = 1").getString();
+    const std::string old =
+        db.execAndGet("SELECT Sol_DateTime FROM Tab_Solution WHERE ID = 1").getString();
     EXPECT_EQ(old, " " + MobileDateText("2019-03-07 14:05:59"));
 }
 
@@ -115,9 +118,9 @@ TEST_F(OldStoreTest, FiveThousandRowsWithEveryTenthKeyRepeated) {
     ASSERT_TRUE(PrepareSolutionStoreAt(Paths.Store()));
     ASSERT_EQ(Data.OpenOldStore(Fixture("old_store_5000.mdb").string()), OldStoreOpen::Opened);
     const std::unique_ptr<TSolutionSource> source = Data.MakeQuery();
-    const ImportOutcome outcome = RunImportAt(
-        Paths.Store(), *source, Stop,
-        {[&](int m) { maximum = m; }, [&](int p) { positions.push_back(p); }, {}});
+    const ImportOutcome outcome =
+        RunImportAt(Paths.Store(), *source, Stop,
+                    {[&](int m) { maximum = m; }, [&](int p) { positions.push_back(p); }, {}});
     EXPECT_EQ(outcome.Text, ReportText({5000, 4500, 500}));
     EXPECT_EQ(maximum, 5000);
     ASSERT_EQ(positions.size(), 5000u);
@@ -134,15 +137,16 @@ TEST_F(OldStoreTest, StopKeepsTheRowsSoFar) {
     ASSERT_TRUE(PrepareSolutionStoreAt(Paths.Store()));
     ASSERT_EQ(Data.OpenOldStore(Fixture("old_store_5000.mdb").string()), OldStoreOpen::Opened);
     const std::unique_ptr<TSolutionSource> source = Data.MakeQuery();
-    const ImportOutcome outcome = RunImportAt(Paths.Store(), *source, Stop,
-                                              {{}, [&](int p) { Stop = Stop || p == 25; }, {}});
+    const ImportOutcome outcome =
+        RunImportAt(Paths.Store(), *source, Stop, {{}, [&](int p) { Stop = Stop || p == 25; }, {}});
     EXPECT_EQ(outcome.Text, ReportText({25, 23, 2}));
     EXPECT_EQ(test::StoreRowCount(Paths.Store()), 23);
 }
 
 TEST_F(OldStoreTest, MissingOldStoreLeavesThePreparedStore) {
     const ImportStart start = StartImport(Paths, ImportSource::Old, Data);
-    EXPECT_EQ(start.Message, "没有找到旧版的答案库文档：\n请先把旧版答案库文档 Lodrin.dat 复制到当前目录下。");
+    EXPECT_EQ(start.Message,
+              "没有找到旧版的答案库文档：\n请先把旧版答案库文档 Lodrin.dat 复制到当前目录下。");
     EXPECT_EQ(start.Source, nullptr);
     SQLite::Database db(Paths.Store(), SQLite::OPEN_READONLY);
     EXPECT_TRUE(db.tableExists("Tab_Solution"));

@@ -55,7 +55,8 @@ TEST_F(SolutionStoreTest, PrepareAgainKeepsRowsAndTakesTheTableInAnyCase) {
     ASSERT_TRUE(PrepareSolutionStoreAt(Path));
     SQLite::Database db(Path, SQLite::OPEN_READONLY);
     EXPECT_EQ(db.execAndGet("SELECT count(*) FROM Tab_Solution").getInt(), 1);
-    EXPECT_EQ(db.execAndGet("SELECT count(*) FROM sqlite_master WHERE name = 'sol_Index'").getInt(), 1);
+    EXPECT_EQ(db.execAndGet("SELECT count(*) FROM sqlite_master WHERE name = 'sol_Index'").getInt(),
+              1);
 }
 
 TEST_F(SolutionStoreTest, DuplicateTestsAndInsertsKeepTextsUnchanged) {
