@@ -80,6 +80,7 @@ void TImportForm::FormCreate() {
     palette.setColor(QPalette::Base, palette.color(QPalette::Window));
     Memo1->setPalette(palette);
     ProgressBar1->setRange(0, 100);
+    ProgressBar1->setTextVisible(false);
     ProgressBar1->hide();
     Button2->setText(QStringLiteral("中止"));
     Button1->setText(QStringLiteral("导入"));
