@@ -37,6 +37,23 @@ bool IsInside(char ch) {
     return ch != '#' && ch != '_';
 }
 
+// What each character counts in the keeper's region.
+struct CharCounts {
+    std::array<std::uint8_t, 256> Box{}, Goal{};
+    constexpr CharCounts() {
+        Box[static_cast<unsigned char>('$')] = Box[static_cast<unsigned char>('*')] = 1;
+        for (char ch : {'*', '+', '.'}) {
+            Goal[static_cast<unsigned char>(ch)] = 1;
+        }
+    }
+};
+constexpr CharCounts Counts;
+
+// Turns a square that holds '_' into `mark`; a no-op when `mark` is '_'.
+void Mark(char& square, char mark) {
+    square = square == '_' ? mark : square;
+}
+
 } // namespace
 
 std::vector<std::string> SplitLevelLines(std::string_view text) {
@@ -67,28 +84,31 @@ std::int32_t TurnedGridCrc32(std::string_view cells, int rows, int cols, int tur
     const long dx = static_cast<long>(alongX.Row - origin.Row) * cols + (alongX.Col - origin.Col);
     const long dy = static_cast<long>(alongY.Row - origin.Row) * cols + (alongY.Col - origin.Col);
     const ViewCell size = ViewSize(turn, rows, cols);
-    std::array<char, 128> chunk{};
+    // Rows follow each other with nothing between them, so the turned cells are gathered
+    // into a buffer across row ends and checksummed a buffer at a time.
+    std::array<char, 4096> buffer;
+    std::size_t filled = 0;
     std::uint32_t crc = 0;
     for (int y = 0; y < size.Y; ++y) {
-        for (int x0 = 0; x0 < size.X; x0 += static_cast<int>(chunk.size())) {
-            const int n = std::min(size.X - x0, static_cast<int>(chunk.size()));
-            long from = base + y * dy + x0 * dx;
-            for (int x = 0; x < n; ++x, from += dx) {
-                chunk[static_cast<std::size_t>(x)] = cells[static_cast<std::size_t>(from)];
+        long from = base + y * dy;
+        for (int x = 0; x < size.X; ++x, from += dx) {
+            buffer[filled++] = cells[static_cast<std::size_t>(from)];
+            if (filled == buffer.size()) {
+                crc = Crc32Update(crc, std::string_view(buffer.data(), filled));
+                filled = 0;
             }
-            crc = Crc32Update(crc, std::string_view(chunk.data(), static_cast<std::size_t>(n)));
         }
     }
+    crc = Crc32Update(crc, std::string_view(buffer.data(), filled));
     return SignedCrc(crc);
 }
 
 bool TLevelCanonicalizer::Canonicalize(std::string_view text, CanonicalLevel& out) {
     out.Ok = false;
-    int keeper = 0;
-    if (!LayLines(text) || !FindKeeper(keeper)) {
+    if (!LayLines(text) || Keepers_ != 1) {
         return false;
     }
-    const Region region = Flood(keeper);
+    const Region region = Flood(Keeper_);
     if (region.Boxes != region.Goals || region.Goals < 1) {
         return false;
     }
@@ -107,82 +127,68 @@ bool TLevelCanonicalizer::Canonicalize(std::string_view text, CanonicalLevel& ou
 
 bool TLevelCanonicalizer::LayLines(std::string_view text) {
     Work_.fill('_');
-    Lines_ = 0;
-    Width_ = 0;
+    Open_.fill(0);
+    Lines_ = Width_ = Keepers_ = 0;
     return ForEachLevelLine(text, [this](std::string_view line) {
         if (Lines_ == Size || line.size() > static_cast<std::size_t>(Size)) {
             return false;
         }
-        std::memcpy(&Work_[static_cast<std::size_t>(Lines_) * Size], line.data(), line.size());
+        const int start = (Lines_ + 1) * Stride + 1;
+        std::memcpy(&Work_[static_cast<std::size_t>(start)], line.data(), line.size());
+        for (std::size_t c = 0; c < line.size(); ++c) {
+            const char ch = line[c];
+            Open_[static_cast<std::size_t>(start) + c] = IsInside(ch);
+            if (ch == '@' || ch == '+') {
+                ++Keepers_;
+                Keeper_ = start + static_cast<int>(c);
+            }
+        }
         Width_ = std::max(Width_, static_cast<int>(line.size()));
         ++Lines_;
         return true;
     });
 }
 
-bool TLevelCanonicalizer::FindKeeper(int& index) const {
-    int keepers = 0;
-    for (int r = 0; r < Lines_; ++r) {
-        for (int c = 0; c < Width_; ++c) {
-            const char ch = Work_[static_cast<std::size_t>(r * Size + c)];
-            if (ch == '@' || ch == '+') {
-                ++keepers;
-                index = r * Size + c;
-            }
-        }
-    }
-    return keepers == 1;
-}
-
 TLevelCanonicalizer::Region TLevelCanonicalizer::Flood(int keeper) {
-    Seen_.fill(0);
-    Region region{0, 0, keeper / Size, keeper % Size, keeper / Size, keeper % Size};
+    Region region{0, 0, keeper / Stride, keeper % Stride, keeper / Stride, keeper % Stride};
     std::size_t head = 0, tail = 0;
     Queue_[tail++] = static_cast<std::uint16_t>(keeper);
-    Seen_[static_cast<std::size_t>(keeper)] = 1;
+    Open_[static_cast<std::size_t>(keeper)] = 0;
     while (head < tail) {
         const int at = Queue_[head++];
-        const int r = at / Size, c = at % Size;
-        const char ch = Work_[static_cast<std::size_t>(at)];
-        region.Boxes += ch == '$' || ch == '*';
-        region.Goals += ch == '*' || ch == '+' || ch == '.';
-        region.Top = std::min(region.Top, r);
-        region.Bottom = std::max(region.Bottom, r);
-        region.Left = std::min(region.Left, c);
-        region.Right = std::max(region.Right, c);
-        const int next[4][2] = {{r, c - 1}, {r, c + 1}, {r - 1, c}, {r + 1, c}};
-        for (const auto& [nr, nc] : next) {
-            const auto n = static_cast<std::size_t>(nr * Size + nc);
-            if (nr < 0 || nr >= Lines_ || nc < 0 || nc >= Width_ || Seen_[n] != 0 ||
-                !IsInside(Work_[n])) {
-                continue;
-            }
-            Seen_[n] = 1;
-            Queue_[tail++] = static_cast<std::uint16_t>(n);
+        const auto ch = static_cast<unsigned char>(Work_[static_cast<std::size_t>(at)]);
+        region.Boxes += Counts.Box[ch];
+        region.Goals += Counts.Goal[ch];
+        region.Top = std::min(region.Top, at / Stride);
+        region.Bottom = std::max(region.Bottom, at / Stride);
+        region.Left = std::min(region.Left, at % Stride);
+        region.Right = std::max(region.Right, at % Stride);
+        for (const int step : {-1, +1, -Stride, +Stride}) {
+            // Written always, kept only when the square is open: no branch per step.
+            const auto next = static_cast<std::size_t>(at + step);
+            Queue_[tail] = static_cast<std::uint16_t>(next);
+            tail += Open_[next];
+            Open_[next] = 0;
         }
     }
     return region;
 }
 
 void TLevelCanonicalizer::BuildCanonical(const Region& region) {
-    const auto at = [this](int r, int c) -> char& {
-        return Canon_[static_cast<std::size_t>(r * W_ + c)];
-    };
     std::memset(Canon_.data(), '_', static_cast<std::size_t>(H_ * W_));
+    const int width = region.Right - region.Left + 1;
     for (int r = region.Top; r <= region.Bottom; ++r) {
-        for (int c = region.Left; c <= region.Right; ++c) {
-            const int cr = r - region.Top + 1, cc = c - region.Left + 1;
-            const char ch = Work_[static_cast<std::size_t>(r * Size + c)];
-            at(cr, cc) = ch;
-            if (!IsInside(ch)) {
-                continue;
-            }
-            for (int nr = cr - 1; nr <= cr + 1; ++nr) {
-                for (int nc = cc - 1; nc <= cc + 1; ++nc) {
-                    if (at(nr, nc) == '_') {
-                        at(nr, nc) = '#';
-                    }
-                }
+        const char* from = &Work_[static_cast<std::size_t>(r * Stride + region.Left)];
+        char* to = &Canon_[static_cast<std::size_t>((r - region.Top + 1) * W_ + 1)];
+        for (int c = 0; c < width; ++c) {
+            char* square = to + c;
+            *square = from[c];
+            // Every '_' around a square of the level becomes a wall ('_' marks nothing).
+            const char mark = IsInside(from[c]) ? '#' : '_';
+            for (char* row : {square - W_, square, square + W_}) {
+                Mark(row[-1], mark);
+                Mark(row[0], mark);
+                Mark(row[1], mark);
             }
         }
     }

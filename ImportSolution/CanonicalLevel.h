@@ -40,27 +40,30 @@ public:
     bool Canonicalize(std::string_view text, CanonicalLevel& out);
 
 private:
+    // The lines lie at rows and columns 1 to 100 of the work grid, inside a ring of '_'
+    // that no flood passes, so that no step needs a bounds test.
     static constexpr int Size = LevelTextMaxLines;
-    static constexpr std::size_t Cells = static_cast<std::size_t>(Size) * Size;
+    static constexpr int Stride = Size + 2;
+    static constexpr std::size_t Cells = static_cast<std::size_t>(Stride) * Stride;
 
-    // What the flood from the keeper found.
+    // What the flood from the keeper found (work grid rows and columns).
     struct Region {
         int Boxes = 0, Goals = 0;
         int Top = 0, Left = 0, Bottom = 0, Right = 0;
     };
 
     bool LayLines(std::string_view text);
-    bool FindKeeper(int& index) const;
     Region Flood(int keeper);
     void BuildCanonical(const Region& region);
     void WriteText(std::string& text) const;
     void PickSmallestTurn(CanonicalLevel& out);
 
     std::array<char, Cells> Work_{};
-    std::array<std::uint8_t, Cells> Seen_{};
+    std::array<std::uint8_t, Cells> Open_{}; // 1: a square the flood may still enter
     std::array<std::uint16_t, Cells> Queue_{};
     std::array<char, CanonicalGridMax * CanonicalGridMax> Canon_{};
     int Lines_ = 0, Width_ = 0;
+    int Keepers_ = 0, Keeper_ = 0;
     int H_ = 0, W_ = 0;
 };
 

@@ -85,7 +85,8 @@ private:
 
 std::vector<std::string> StoreRows(const std::string& path) {
     SQLite::Database db(path, SQLite::OPEN_READONLY);
-    SQLite::Statement rows(db, "SELECT ID, XSB_CRC32, Sol_CRC32, Sol_Text FROM Tab_Solution ORDER BY ID");
+    SQLite::Statement rows(
+        db, "SELECT ID, XSB_CRC32, Sol_CRC32, Sol_Text FROM Tab_Solution ORDER BY ID");
     std::vector<std::string> out;
     while (rows.executeStep()) {
         out.push_back(rows.getColumn(0).getString() + "|" + rows.getColumn(1).getString() + "|" +
@@ -131,7 +132,8 @@ TEST(KilledRun, StoreKeepsExactlyTheRowsItHadBefore) {
 TEST(HeadlessProgram, PrintsTheMessageOrTheReportAndExitsWithItsCode) {
     test::TempDir dir("脚本 folder");
     {
-        TChild missing({LODRIN_SOLUTIONS_PROGRAM, "--import", "mobile", "--dir", dir.Path().string()});
+        TChild missing(
+            {LODRIN_SOLUTIONS_PROGRAM, "--import", "mobile", "--dir", dir.Path().string()});
         EXPECT_EQ(missing.ReadLine(), "没有找到手机版Quarvo的答案库！");
         EXPECT_EQ(missing.ReadLine(), "请先把手机版答案库改名为 Lodrin_An.db 并复制到当前目录下。");
         EXPECT_EQ(missing.Wait(), 1);

@@ -42,8 +42,8 @@ bool Solutions(const QString& out) {
     form.Button1Click(); // no mobile store in the empty folder: the message asks for it
     QTest::qWaitFor([&] { return !form.IsRunning(); }, 10000);
     ok = Save(form, out, "solutions-message") && ok;
-    form.Memo1->setPlainText(QStringLiteral(
-        "已处理的答案总数：3\n成功导入数：1\n因重复未导入数：1\n无效答案数：1"));
+    form.Memo1->setPlainText(
+        QStringLiteral("已处理的答案总数：3\n成功导入数：1\n因重复未导入数：1\n无效答案数：1"));
     ok = Save(form, out, "solutions-report") && ok;
     form.close();
     return ok;
