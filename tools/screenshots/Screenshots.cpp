@@ -9,6 +9,7 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -40,7 +41,7 @@ bool Solutions(const QString& out) {
     ok = Save(form, out, "solutions-running") && ok;
     form.Button1->setEnabled(true);
     form.Button1Click(); // no mobile store in the empty folder: the message asks for it
-    QTest::qWaitFor([&] { return !form.IsRunning(); }, 10000);
+    ok = QTest::qWaitFor([&] { return !form.IsRunning(); }, 10000) && ok;
     ok = Save(form, out, "solutions-message") && ok;
     form.Memo1->setPlainText(
         QStringLiteral("已处理的答案总数：3\n成功导入数：1\n因重复未导入数：1\n无效答案数：1"));
