@@ -1,0 +1,107 @@
+#include "ImportSolution/ImportRun.h"
+
+#include "ImportSolution/ImportMessages.h"
+
+#include <algorithm>
+#include <climits>
+#include <memory>
+
+namespace lodrin {
+namespace {
+
+int ClampToInt(std::int64_t value) {
+    return static_cast<int>(std::min<std::int64_t>(value, INT_MAX));
+}
+
+ImportOutcome Failed(ImportCounters counters = {}) {
+    return {std::string(ImportFailedText), false, counters};
+}
+
+// The loop over the source rows; throws on any read or write error.
+ImportOutcome ImportRows(SQLite::Database& db, TSolutionSource& source,
+                         const std::atomic<bool>& StopRequested, const ImportReports& reports,
+                         ImportCounters& counters) {
+    if (!source.Open()) {
+        return {std::string(MobileStoreMissingText), false, counters};
+    }
+    TSolutionStore store(db);
+    const bool old = source.Kind() == ImportSource::Old;
+    if (reports.SetMaximum) {
+        reports.SetMaximum(ClampToInt(static_cast<std::int64_t>(source.RowCount())));
+    }
+    SolutionRow row;
+    std::int64_t position = 0;
+    while (!StopRequested.load(std::memory_order_relaxed) && !source.AtEnd()) {
+        if (reports.SetPosition) {
+            reports.SetPosition(ClampToInt(++position));
+        }
+        const SourceRow read = source.Next(row);
+        ++counters.Processed;
+        if (read == SourceRow::Invalid) {
+            continue;
+        }
+        if (old ? store.IsOldDuplicate(row.Key()) : store.IsMobileDuplicate(row.Key())) {
+            ++counters.Duplicates;
+            continue;
+        }
+        old ? store.InsertOld(row) : store.InsertMobile(row);
+        ++counters.Imported;
+    }
+    return {ReportText(counters), true, counters};
+}
+
+} // namespace
+
+std::string ReportText(const ImportCounters& counters) {
+    return "已处理的答案总数：" + std::to_string(counters.Processed) + "\n成功导入数：" +
+           std::to_string(counters.Imported) + "\n因重复未导入数：" +
+           std::to_string(counters.Duplicates) + "\n无效答案数：" +
+           std::to_string(counters.Invalid());
+}
+
+ImportOutcome RunImport(SQLite::Database& store, TSolutionSource& source,
+                        const std::atomic<bool>& StopRequested, const ImportReports& reports) {
+    ImportCounters counters;
+    ImportOutcome outcome;
+    try {
+        store.exec("BEGIN TRANSACTION");
+    } catch (...) {
+        outcome = Failed();
+        if (reports.Finish) {
+            reports.Finish(outcome.Text);
+        }
+        return outcome;
+    }
+    try {
+        outcome = ImportRows(store, source, StopRequested, reports, counters);
+    } catch (...) {
+        outcome = Failed(counters);
+    }
+    // Whatever ended the run, the rows inserted so far are kept.
+    try {
+        store.exec("COMMIT");
+    } catch (...) {
+        outcome = Failed(counters);
+    }
+    if (reports.Finish) {
+        reports.Finish(outcome.Text);
+    }
+    return outcome;
+}
+
+ImportOutcome RunImportAt(const std::string& storePath, TSolutionSource& source,
+                          const std::atomic<bool>& StopRequested, const ImportReports& reports) {
+    std::unique_ptr<SQLite::Database> db;
+    try {
+        db = std::make_unique<SQLite::Database>(storePath, SQLite::OPEN_READWRITE);
+    } catch (...) {
+        const ImportOutcome outcome = Failed();
+        if (reports.Finish) {
+            reports.Finish(outcome.Text);
+        }
+        return outcome;
+    }
+    return RunImport(*db, source, StopRequested, reports);
+}
+
+} // namespace lodrin
