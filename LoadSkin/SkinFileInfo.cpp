@@ -1,0 +1,33 @@
+#include "LoadSkin/SkinFileInfo.h"
+
+#include "LoadSkin/BitmapHeader.h"
+
+#include <QFile>
+#include <QImageReader>
+
+namespace lodrin {
+
+bool PassesSkinSizeRule(int width, int height) {
+    return width == 2 * height && width % 4 == 0 && width >= MinSkinWidth && width <= MaxSkinWidth;
+}
+
+int SkinTileSizeOf(int width, int height) {
+    return PassesSkinSizeRule(width, height) ? width / 4 : 0;
+}
+
+SkinFileInfo ReadSkinFileInfo(const std::string& path) {
+    QFile file;
+    const BitmapHeader header = OpenBitmapFile(path, file);
+    if (!header.Complete) {
+        return {};
+    }
+    QImageReader reader;
+    MakeBitmapReader(reader, file);
+    const QSize size = reader.size();
+    if (size != QSize(header.Width, header.Height)) {
+        return {};
+    }
+    return {true, size.width(), size.height()};
+}
+
+} // namespace lodrin
