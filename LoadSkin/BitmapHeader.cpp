@@ -4,6 +4,7 @@
 #include <QImageReader>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace lodrin {
 namespace {
@@ -104,20 +105,23 @@ BitmapHeader ReadBitmapHeader(std::string_view head, std::int64_t fileSize) {
     return out;
 }
 
-BitmapHeader OpenBitmapFile(const std::string& path, QFile& file) {
+BitmapHeader OpenBitmapFile(const std::string& path, QFile& file, QImageReader& reader) {
     file.setFileName(QString::fromStdString(path));
     if (!file.open(QIODevice::ReadOnly)) {
         return {};
     }
     const QByteArray head = file.peek(BitmapHeaderBytes);
-    return ReadBitmapHeader(
+    BitmapHeader header = ReadBitmapHeader(
         std::string_view(head.constData(), static_cast<std::size_t>(head.size())), file.size());
-}
-
-void MakeBitmapReader(QImageReader& reader, QFile& file) {
     reader.setDevice(&file);
     reader.setFormat("bmp");
     reader.setAutoDetectImageFormat(false);
+    // The reader gives a negative height for rows stored top-down.
+    const QSize size = reader.size();
+    if (size.width() != header.Width || std::abs(size.height()) != header.Height) {
+        header.Complete = false;
+    }
+    return header;
 }
 
 } // namespace lodrin

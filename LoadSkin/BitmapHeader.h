@@ -28,12 +28,10 @@ struct BitmapHeader {
 // them) and checks the pixel rows against the whole file's size in bytes.
 BitmapHeader ReadBitmapHeader(std::string_view head, std::int64_t fileSize);
 
-// Opens the file at path (UTF-8) and reads its bitmap headers; the file stays
-// open at its start. A file that cannot be opened gives an incomplete header.
-BitmapHeader OpenBitmapFile(const std::string& path, QFile& file);
-
-// Sets reader to decode file as a Windows bitmap and as nothing else, whatever
-// its content looks like.
-void MakeBitmapReader(QImageReader& reader, QFile& file);
+// Opens the file at path (UTF-8), reads its bitmap headers and sets reader to
+// decode the file as a Windows bitmap and as nothing else, whatever its content
+// looks like. The header is incomplete when the file cannot be opened or the
+// reader sees another size in it.
+BitmapHeader OpenBitmapFile(const std::string& path, QFile& file, QImageReader& reader);
 
 } // namespace lodrin

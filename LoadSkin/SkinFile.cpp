@@ -59,15 +59,14 @@ constexpr TilePlace SkinFilePlaces[] = {
 
 QImage ReadSkinPicture(const std::string& path) {
     QFile file;
-    const BitmapHeader header = OpenBitmapFile(path, file);
+    QImageReader reader;
+    const BitmapHeader header = OpenBitmapFile(path, file, reader);
     if (!header.Complete || header.Width > MaxSkinWidth || header.Height > MaxSkinHeight) {
         return {};
     }
-    QImageReader reader;
-    MakeBitmapReader(reader, file);
     const TAllocationLimit limit(SkinAllocationLimitMB);
     QImage picture;
-    if (reader.size() != QSize(header.Width, header.Height) || !reader.read(&picture)) {
+    if (!reader.read(&picture)) {
         return {};
     }
     return picture.convertToFormat(QImage::Format_RGB32);

@@ -17,17 +17,12 @@ int SkinTileSizeOf(int width, int height) {
 
 SkinFileInfo ReadSkinFileInfo(const std::string& path) {
     QFile file;
-    const BitmapHeader header = OpenBitmapFile(path, file);
+    QImageReader reader;
+    const BitmapHeader header = OpenBitmapFile(path, file, reader);
     if (!header.Complete) {
         return {};
     }
-    QImageReader reader;
-    MakeBitmapReader(reader, file);
-    const QSize size = reader.size();
-    if (size != QSize(header.Width, header.Height)) {
-        return {};
-    }
-    return {true, size.width(), size.height()};
+    return {true, header.Width, header.Height};
 }
 
 } // namespace lodrin

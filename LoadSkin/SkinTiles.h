@@ -67,9 +67,9 @@ private:
     static std::size_t Index(SkinTile tile) { return static_cast<std::size_t>(tile); }
 };
 
-// The red, green and blue of a pixel, without its alpha.
+// The red, green and blue of a pixel as an opaque colour, whatever its alpha.
 inline QRgb RgbAt(const QImage& image, int x, int y) {
-    return image.pixel(x, y) & RGB_MASK;
+    return image.pixel(x, y) | 0xff000000u;
 }
 
 // Makes target a 24-bit copy of source with red, green and blue each lowered by
