@@ -131,10 +131,10 @@ QImage GraniteCell(int period, unsigned seed, const QColor& low, const QColor& h
     painter.setRenderHint(QPainter::Antialiasing);
     std::mt19937 rng(seed + 100);
     std::uniform_real_distribution<double> unit(0.0, 1.0);
-    for (int i = 0; i < period * period / 5; ++i) {
+    for (int i = 0; i < period * period / 9; ++i) {
         const QPointF centre(unit(rng) * w, unit(rng) * w);
         const double r = (0.35 + 0.5 * unit(rng)) * CellScale;
-        const QColor grain = unit(rng) < 0.6 ? Shade(low, 0.72) : Shade(high, 1.12);
+        const QColor grain = unit(rng) < 0.6 ? Shade(low, 0.82) : Shade(high, 1.08);
         for (int oy = -1; oy <= 1; ++oy) {
             for (int ox = -1; ox <= 1; ++ox) {
                 painter.fillPath(Circle(centre + QPointF(ox * w, oy * w), r), grain);
@@ -235,7 +235,58 @@ void PaintGift(QPainter& painter, const GiftColours& c) {
     painter.fillPath(Circle({30, 9}, 3.4), Shade(c.Ribbon, 0.85));
 }
 
-// ---- Classic: 20-pixel tiles for large levels, light floor, blue bricks.
+// ---- Classic: 20-pixel tiles for large levels, drawn pixel by pixel.
+
+// A 20 x 20 picture over base: each character of rows picks a colour from the
+// palette ('.' keeps the base).
+QImage PixelSprite(const QImage& base, const std::array<const char*, 20>& rows,
+                   const std::vector<std::pair<char, QColor>>& palette) {
+    QImage tile = base.copy();
+    for (int y = 0; y < 20; ++y) {
+        for (int x = 0; x < 20; ++x) {
+            for (const auto& [key, colour] : palette) {
+                if (rows[static_cast<std::size_t>(y)][x] == key) {
+                    tile.setPixel(x, y, colour.rgb());
+                }
+            }
+        }
+    }
+    return tile;
+}
+
+constexpr std::array<const char*, 20> ClassicKeeper = {
+    "....................", ".......######.......", "......#hhhhhh#......", ".....#hhhhhhhh#.....",
+    ".....#HHHHHHHH#.....", ".....#ssssssss#.....", ".....#ss#ss#ss#.....", ".....#ssssssss#.....",
+    "......#ssssss#......", "....###rrrrrr###....", "...#rrrrrrrrrrrr#...", "...#rr#rrrrrr#rr#...",
+    "...#rr#rrrrrr#rr#...", "...#ss#RRRRRR#ss#...", "....##bbbbbbbb##....", "......#bbbbbb#......",
+    "......#bb##bb#......", "......#bb##bb#......", ".....###o..o###.....", "....................",
+};
+
+// The ring of a goal under the keeper's feet.
+constexpr std::array<const char*, 20> ClassicPad = {
+    "....................", "....................", "....................", "....................",
+    "....................", "....................", "....................", "....................",
+    "....................", "....................", "....................", "....................",
+    "....................", "....................", "....................", "...gggggggggggggg...",
+    "..gGGGGGGGGGGGGGGg..", "..gGGGGGGGGGGGGGGg..", "...gggggggggggggg...", "....................",
+};
+
+constexpr std::array<const char*, 20> ClassicBox = {
+    "....................", ".##################.", ".#LLLLLLLLLLLLLLLL#.", ".#LffffffffffffffD#.",
+    ".#LffffffffffffffD#.", ".#LffppppppppppffD#.", ".#LffpffffffffpffD#.", ".#LffpffffffffpffD#.",
+    ".#LffpffffffffpffD#.", ".#LffpffffffffpffD#.", ".#LffpffffffffpffD#.", ".#LffpffffffffpffD#.",
+    ".#LffpffffffffpffD#.", ".#LffpffffffffpffD#.", ".#LffppppppppppffD#.", ".#LfffLLLLLLLLfffD#.",
+    ".#LffffffffffffffD#.", ".#DDDDDDDDDDDDDDDD#.", ".##################.", "....................",
+};
+
+QImage ClassicBoxTile(const QImage& floor, const QColor& face) {
+    return PixelSprite(floor, ClassicBox,
+                       {{'#', Shade(face, 0.3)},
+                        {'L', Shade(face, 1.25)},
+                        {'D', Shade(face, 0.62)},
+                        {'f', face},
+                        {'p', Shade(face, 0.8)}});
+}
 
 QImage DrawClassic() {
     constexpr int A = 20;
@@ -247,26 +298,23 @@ QImage DrawClassic() {
         },
         QColor(160, 152, 132));
     const QColor goalRed(214, 58, 48);
-    const KeeperColours keeper{
-        {246, 208, 168}, {60, 60, 66}, {208, 52, 48}, {48, 62, 120}, {24, 20, 20}};
+    const std::vector<std::pair<char, QColor>> keeper = {
+        {'#', QColor(30, 24, 24)},    {'h', QColor(214, 54, 48)},  {'H', QColor(150, 34, 30)},
+        {'s', QColor(246, 208, 168)}, {'r', QColor(56, 104, 204)}, {'R', QColor(36, 70, 150)},
+        {'b', QColor(46, 48, 66)},    {'o', QColor(30, 24, 24)},
+    };
+    const std::vector<std::pair<char, QColor>> pad = {{'g', Shade(goalRed, 0.6)}, {'G', goalRed}};
     const QImage wall = Painted(floor, [](QPainter& p) {
         PaintBricks(p, {{56, 60, 76}, {92, 108, 150}, 10});
     });
     return Compose({
         floor,
-        Painted(floor, [&](QPainter& p) { PaintKeeper(p, keeper); }),
-        Painted(
-            floor,
-            [](QPainter& p) {
-                PaintBevelBox(p, {{196, 136, 66}, {236, 186, 118}, {128, 80, 34}, {56, 34, 16}});
-            }),
+        PixelSprite(floor, ClassicKeeper, keeper),
+        ClassicBoxTile(floor, {196, 136, 66}),
         wall,
         Painted(floor, [&](QPainter& p) { PaintGoalDisc(p, goalRed, 11); }),
-        Painted(floor, [&](QPainter& p) { PaintKeeper(p, keeper, goalRed); }),
-        Painted(floor,
-                [](QPainter& p) {
-                    PaintBevelBox(p, {{84, 168, 76}, {150, 218, 132}, {44, 112, 44}, {20, 48, 20}});
-                }),
+        PixelSprite(PixelSprite(floor, ClassicPad, pad), ClassicKeeper, keeper),
+        ClassicBoxTile(floor, {84, 168, 76}),
         wall,
     });
 }
@@ -284,9 +332,9 @@ QImage DrawStone() {
         QColor(150, 124, 88));
     WallStyle stone;
     stone.TileSize = A;
-    stone.Surface = RepeatedPicture(GraniteCell(A / 4, 5, {118, 120, 128}, {146, 148, 156}), A / 4);
+    stone.Surface = RepeatedPicture(GraniteCell(A / 4, 5, {120, 122, 130}, {142, 144, 152}), A / 4);
     stone.Bevel = 4;
-    stone.Light = 0.6;
+    stone.Light = 0.75;
     stone.Dark = 0.6;
     stone.OutlineWidth = 1.1;
     stone.Outline = QColor(38, 38, 44);
