@@ -1,6 +1,7 @@
 #include "Editor_/EditorDocument.h"
 #include "board/LevelText.h"
 #include "support/BoardText.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -295,9 +296,8 @@ TEST_F(EditorDocumentTest, PasteCopyAndSave) {
     EXPECT_EQ(doc.Copy(), "\n#####\n#@$.#\n#####\nTitle: new\nAuthor: ");
     EXPECT_TRUE(doc.Saved);
 
-    const auto dir = std::filesystem::temp_directory_path() / "lodrin-doc-save";
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
+    test::TempDir temp;
+    const std::filesystem::path& dir = temp.Path();
     doc.MarkModified();
     SaveOutcome saved = doc.Save((dir / "level.").string(), answers.Fn());
     EXPECT_EQ(saved.Result, SaveOutcome::Saved);
@@ -314,7 +314,6 @@ TEST_F(EditorDocumentTest, PasteCopyAndSave) {
     EXPECT_EQ(saved.Result, SaveOutcome::Failed);
     EXPECT_EQ(saved.Message, "遇到错误，保存失败！");
     EXPECT_FALSE(doc.Saved);
-    std::filesystem::remove_all(dir);
 }
 
 TEST_F(EditorDocumentTest, NormalizeTakesAnUndoStepEachTime) {

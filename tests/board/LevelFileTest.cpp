@@ -1,5 +1,6 @@
 #include "board/LevelFile.h"
 #include "support/SharedData.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -15,20 +16,9 @@ namespace fs = std::filesystem;
 
 class LevelFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("lodrin-levelfile-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-               "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::permissions(dir, fs::perms::owner_all, fs::perm_options::add, ec);
-        fs::remove_all(dir, ec);
-    }
-    std::string Path(const std::string& name) const { return (dir / name).string(); }
-    fs::path dir;
+    std::string Path(const std::string& name) const { return (temp.Path() / name).string(); }
+    test::TempDir temp{"关卡 folder"};
+    const fs::path& dir = temp.Path();
 };
 
 TEST(FixLevelFileName, AddsXsbOnlyWhenThereIsNoExtension) {
