@@ -37,7 +37,7 @@ int TableBin(const HueBinTable& table, std::uint8_t r, std::uint8_t g, std::uint
 
 // The grey of the weights in extended precision; the slow path of GreyOf.
 int ExtendedGrey(int r, int g, int b) {
-    return static_cast<int>(std::nearbyint(0.30L * r + 0.59L * g + 0.11L * b));
+    return static_cast<int>(std::rint(0.30L * r + 0.59L * g + 0.11L * b));
 }
 
 // GreyOf on channel values. The exact value is s / 100 with s = 30 R + 59 G + 11 B; unless it

@@ -221,8 +221,11 @@ PictureHeader CheckBmp(std::string_view b) {
     if (b.size() < 14 + static_cast<Size>(headerSize)) {
         return Failed(PictureProblem::Truncated);
     }
-    const std::int64_t width = core ? Le16(b, 18) : static_cast<std::int32_t>(Le32(b, 18));
-    const std::int64_t height = core ? Le16(b, 20) : static_cast<std::int32_t>(Le32(b, 22));
+    // Core headers hold unsigned 16-bit sizes, the others signed 32-bit ones.
+    const std::int64_t width =
+        core ? static_cast<std::int64_t>(Le16(b, 18)) : static_cast<std::int32_t>(Le32(b, 18));
+    const std::int64_t height =
+        core ? static_cast<std::int64_t>(Le16(b, 20)) : static_cast<std::int32_t>(Le32(b, 22));
     const std::uint32_t bits = core ? Le16(b, 24) : Le16(b, 28);
     const std::uint32_t compression = core ? 0 : Le32(b, 30);
     if (width < 0) {
