@@ -1,6 +1,7 @@
 #include "Recog_/CellMatching.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <string_view>
 
@@ -72,7 +73,6 @@ public:
 private:
     // Greys every pixel into Grey_, counts the hue bins and returns the sum of the greys.
     std::uint64_t ReadPixels(const RgbPicture& picture, int x0, int y0, HueCounts& bins) {
-        const HueBinTable& table = HueBins();
         const int xa = std::clamp(x0, 0, picture.Width());
         const int xb = std::max(xa, std::clamp(x0 + W_, 0, picture.Width()));
         std::uint64_t sum = 0;
@@ -87,32 +87,69 @@ private:
             black += static_cast<std::uint64_t>(W_ - (xb - xa));
             const std::uint8_t* p = picture.Row(y) + static_cast<std::ptrdiff_t>(xa) * 3;
             std::uint8_t* grey = Grey_.data() + static_cast<std::ptrdiff_t>(row) * W_ + (xa - x0);
-            std::uint64_t rowSum = 0;
-            for (int x = xa; x < xb; ++x, p += 3) {
-                const int g = FastGrey(p[0], p[1], p[2]);
-                *grey++ = static_cast<std::uint8_t>(g);
-                rowSum += static_cast<std::uint64_t>(g);
-                ++bins[static_cast<std::size_t>(TableBin(table, p[0], p[1], p[2]))];
-            }
-            sum += rowSum;
+            sum += ReadRow(p, grey, xb - xa, bins);
         }
-        bins[static_cast<std::size_t>(TableBin(table, 0, 0, 0))] += static_cast<int>(black);
+        bins[static_cast<std::size_t>(TableBin(HueBins(), 0, 0, 0))] += static_cast<int>(black);
         return sum;
     }
 
+    // One row of n pixels. The bin counts run in eight 8-bit lanes of one register, emptied
+    // into the histogram every 255 pixels, so that runs of one colour do not wait on memory.
+    static std::uint64_t ReadRow(const std::uint8_t* p, std::uint8_t* grey, int n,
+                                 HueCounts& bins) {
+        const HueBinTable& table = HueBins();
+        std::uint64_t sum = 0;
+        for (int done = 0; done < n;) {
+            const int chunk = std::min(n - done, 255);
+            std::uint64_t lanes = 0;
+            for (int x = 0; x < chunk; ++x, p += 3) {
+                const int g = FastGrey(p[0], p[1], p[2]);
+                *grey++ = static_cast<std::uint8_t>(g);
+                sum += static_cast<std::uint64_t>(g);
+                lanes += std::uint64_t{1} << (8 * TableBin(table, p[0], p[1], p[2]));
+            }
+            for (std::size_t b = 0; b < bins.size(); ++b) {
+                bins[b] += static_cast<int>(lanes >> (8 * b) & 0xFF);
+            }
+            done += chunk;
+        }
+        return sum;
+    }
+
+    // The stretched picture's rows; a source row used twice (patches under 32 pixels high)
+    // is read once.
     void FillPattern(CellPattern& pattern) const {
-        std::array<std::uint8_t, PatternSize> v{};
+        std::array<std::array<std::uint8_t, PatternSide>, PatternSide> v{};
+        std::array<int, PatternSide> rowSums{};
         int total = 0;
         for (std::size_t i = 0; i < PatternSide; ++i) {
-            const std::uint8_t* row = Grey_.data() + static_cast<std::ptrdiff_t>(Ys_[i]) * W_;
-            for (std::size_t j = 0; j < PatternSide; ++j) {
-                v[i * PatternSide + j] = row[Xs_[j]];
-                total += row[Xs_[j]];
+            if (i > 0 && Ys_[i] == Ys_[i - 1]) {
+                v[i] = v[i - 1];
+                rowSums[i] = rowSums[i - 1];
+            } else {
+                const std::uint8_t* row = Grey_.data() + static_cast<std::ptrdiff_t>(Ys_[i]) * W_;
+                for (std::size_t j = 0; j < PatternSide; ++j) {
+                    v[i][j] = row[Xs_[j]];
+                    rowSums[i] += row[Xs_[j]];
+                }
             }
+            total += rowSums[i];
         }
         const int mean = total / PatternSize;
-        for (std::size_t k = 0; k < PatternSize; ++k) {
-            pattern[k] = v[k] > mean;
+        std::array<std::uint32_t, PatternSide> rowBits{};
+        for (std::size_t i = 0; i < PatternSide; ++i) {
+            if (i > 0 && Ys_[i] == Ys_[i - 1]) {
+                rowBits[i] = rowBits[i - 1];
+                continue;
+            }
+            for (std::size_t j = 0; j < PatternSide; ++j) {
+                rowBits[i] |= static_cast<std::uint32_t>(v[i][j] > mean) << j;
+            }
+        }
+        // Position y * 32 + x: rows 2w and 2w + 1 share word w.
+        for (std::size_t w = 0; w < pattern.Words.size(); ++w) {
+            pattern.Words[w] = rowBits[2 * w] | static_cast<std::uint64_t>(rowBits[2 * w + 1])
+                                                    << 32;
         }
     }
 
@@ -216,8 +253,29 @@ RgbPicture PatternPicture(const CellPattern& pattern) {
     return picture;
 }
 
+void CellPattern::Set(std::size_t k, bool value) {
+    const std::uint64_t bit = std::uint64_t{1} << (k % 64);
+    Words[k / 64] = value ? Words[k / 64] | bit : Words[k / 64] & ~bit;
+}
+
+int CellPattern::Count() const {
+    int count = 0;
+    for (const std::uint64_t word : Words) {
+        count += std::popcount(word);
+    }
+    return count;
+}
+
+int EqualPositions(const CellPattern& a, const CellPattern& b) {
+    int differing = 0;
+    for (std::size_t w = 0; w < a.Words.size(); ++w) {
+        differing += std::popcount(a.Words[w] ^ b.Words[w]);
+    }
+    return PatternSize - differing;
+}
+
 double calSimilarity(const CellPattern& a, const CellPattern& b) {
-    const double share = static_cast<double>(PatternSize - (a ^ b).count()) / PatternSize;
+    const double share = static_cast<double>(EqualPositions(a, b)) / PatternSize;
     return share * share;
 }
 

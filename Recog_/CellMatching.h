@@ -4,7 +4,6 @@
 #include "Recog_/RgbPicture.h"
 
 #include <array>
-#include <bitset>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -17,8 +16,21 @@ inline constexpr int PatternSize = PatternSide * PatternSide;
 // Number of hue bins.
 inline constexpr int HueBinCount = 8;
 
-// A 32 x 32 binary pattern, entry y * 32 + x.
-using CellPattern = std::bitset<PatternSize>;
+// A 32 x 32 binary pattern, position y * 32 + x, held 64 positions to a word (position k is
+// bit k % 64 of word k / 64).
+struct CellPattern {
+    std::array<std::uint64_t, PatternSize / 64> Words{};
+
+    bool operator[](std::size_t k) const { return (Words[k / 64] >> (k % 64) & 1U) != 0; }
+    void Set(std::size_t k, bool value);
+    // The number of positions that are 1.
+    int Count() const;
+    bool None() const { return Count() == 0; }
+    friend bool operator==(const CellPattern&, const CellPattern&) = default;
+};
+
+// The number of positions at which two patterns agree.
+int EqualPositions(const CellPattern& a, const CellPattern& b);
 // Pixel counts per hue bin.
 using HueCounts = std::array<int, HueBinCount>;
 

@@ -40,7 +40,7 @@ RgbPicture Noise(int w, int h, unsigned seed) {
 CellPattern FirstOnes(int ones) {
     CellPattern pattern;
     for (int k = 0; k < ones; ++k) {
-        pattern[static_cast<std::size_t>(k)] = true;
+        pattern.Set(static_cast<std::size_t>(k), true);
     }
     return pattern;
 }
@@ -108,7 +108,7 @@ TEST(CellColours, GreyAgreesWithTheExtendedFormulaForEveryColour) {
 
 TEST(CellFeaturesTest, UniformCellsHaveAnEmptyPatternAndTheirGrey) {
     const CellFeatures red = getAverageGrey(Uniform(20, 30, {255, 0, 0}));
-    EXPECT_TRUE(red.Pattern.none());
+    EXPECT_TRUE(red.Pattern.None());
     EXPECT_EQ(red.AverageGrey, GreyOf({255, 0, 0}) & 248);
     EXPECT_EQ(red.HueHistogram, (HueCounts{600, 0, 0, 0, 0, 0, 0, 0}));
     const CellFeatures green = getAverageGrey(Uniform(5, 7, {0, 200, 0}));
@@ -132,7 +132,7 @@ TEST(CellFeaturesTest, PatternMarksPixelsStrictlyAboveTheMean) {
     }
     const CellFeatures features = getAverageGrey(picture);
     EXPECT_EQ(features.AverageGrey, 96);
-    EXPECT_EQ(features.Pattern.count(), 32u * 8u);
+    EXPECT_EQ(features.Pattern.Count(), 32 * 8);
     EXPECT_TRUE(features.Pattern[31]);
     EXPECT_FALSE(features.Pattern[23]); // 100, equal to the mean
     EXPECT_FALSE(features.Pattern[0]);
@@ -159,7 +159,7 @@ TEST(CellFeaturesTest, PixelsOutsideThePictureReadAsBlack) {
     const RgbPicture picture = Noise(40, 30, 5);
     const CellFeatures outside = PatchFeatures(picture, 50, 10, 6, 4);
     EXPECT_EQ(outside.AverageGrey, 0);
-    EXPECT_TRUE(outside.Pattern.none());
+    EXPECT_TRUE(outside.Pattern.None());
     EXPECT_EQ(outside.HueHistogram[0], 24);
     for (const auto& [x0, y0] : {std::pair{35, 25}, {-3, -2}, {-10, 20}, {0, 0}}) {
         RgbPicture block = picture.Block(x0, y0, 12, 9);

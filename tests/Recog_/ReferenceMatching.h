@@ -64,8 +64,8 @@ inline CellFeatures AverageGrey(RgbPicture& picture) {
     const int mean = total / PatternSize;
     for (int y = 0; y < PatternSide; ++y) {
         for (int x = 0; x < PatternSide; ++x) {
-            features.Pattern[static_cast<std::size_t>(y * PatternSide + x)] =
-                scaled.Pixel(x, y).R > mean;
+            features.Pattern.Set(static_cast<std::size_t>(y * PatternSide + x),
+                                 scaled.Pixel(x, y).R > mean);
         }
     }
     return features;
