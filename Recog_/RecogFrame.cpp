@@ -87,6 +87,15 @@ int TypedLength(FrameBox box) {
     return IsBorder(box) ? 4 : 3;
 }
 
+const std::vector<FrameBox>& GrabbedBoxes(FrameZone zone) {
+    using enum FrameBox;
+    static const std::vector<FrameBox> boxes[] = {
+        {},         {Left},     {Right},     {Top},
+        {Bottom},   {ColWidth}, {RowHeight}, {ColWidth, RowHeight},
+        {Left, Top}};
+    return boxes[static_cast<std::size_t>(zone)];
+}
+
 TRecogFrame::TRecogFrame() {
     BoxRef(FrameBox::RowHeight) = {DefaultCellSize, MinCellSize, 1920};
     BoxRef(FrameBox::ColWidth) = {DefaultCellSize, MinCellSize, 1920};
@@ -139,35 +148,8 @@ bool TRecogFrame::WheelStepBox(FrameBox box, int step) {
 }
 
 void TRecogFrame::WheelStepZone(FrameZone zone, int step) {
-    switch (zone) {
-    case FrameZone::ZoneLeft:
-        WheelStepBox(FrameBox::Left, step);
-        break;
-    case FrameZone::ZoneRight:
-        WheelStepBox(FrameBox::Right, step);
-        break;
-    case FrameZone::ZoneTop:
-        WheelStepBox(FrameBox::Top, step);
-        break;
-    case FrameZone::ZoneBottom:
-        WheelStepBox(FrameBox::Bottom, step);
-        break;
-    case FrameZone::ZoneColWidth:
-        WheelStepBox(FrameBox::ColWidth, step);
-        break;
-    case FrameZone::ZoneRowHeight:
-        WheelStepBox(FrameBox::RowHeight, step);
-        break;
-    case FrameZone::ZoneCellSize:
-        WheelStepBox(FrameBox::ColWidth, step);
-        WheelStepBox(FrameBox::RowHeight, step);
-        break;
-    case FrameZone::ZoneTopLeft:
-        WheelStepBox(FrameBox::Left, step);
-        WheelStepBox(FrameBox::Top, step);
-        break;
-    case FrameZone::None:
-        break;
+    for (FrameBox box : GrabbedBoxes(zone)) {
+        WheelStepBox(box, step);
     }
 }
 
@@ -243,27 +225,24 @@ void TRecogFrame::Recount() {
     }
 }
 
-void TRecogFrame::QuickLeft() {
-    if (HasPicture_) {
-        SetValue(FrameBox::Left, 0);
+void TRecogFrame::QuickBorder(FrameBox box) {
+    if (!HasPicture_) {
+        return;
     }
-}
-
-void TRecogFrame::QuickRight() {
-    if (HasPicture_) {
-        SetValue(FrameBox::Right, DisplayWidth() - 1);
-    }
-}
-
-void TRecogFrame::QuickTop() {
-    if (HasPicture_) {
-        SetValue(FrameBox::Top, 0);
-    }
-}
-
-void TRecogFrame::QuickBottom() {
-    if (HasPicture_) {
-        SetValue(FrameBox::Bottom, DisplayHeight() - 1);
+    switch (box) {
+    case FrameBox::Right:
+        SetValue(box, DisplayWidth() - 1);
+        break;
+    case FrameBox::Bottom:
+        SetValue(box, DisplayHeight() - 1);
+        break;
+    case FrameBox::Left:
+    case FrameBox::Top:
+        SetValue(box, 0);
+        break;
+    case FrameBox::RowHeight:
+    case FrameBox::ColWidth:
+        break;
     }
 }
 
@@ -293,23 +272,23 @@ void TRecogFrame::SetCaptureLimits() {
 }
 
 void TRecogFrame::NewPicture(int width, int height) {
-    HasPicture_ = true;
-    PictureWidth_ = width;
-    PictureHeight_ = height;
-    Zoom_ = 1;
-    SetFileLimits();
-    ApplyDefaultFrame();
-    FitCellSize();
+    TakePicture(width, height, false);
 }
 
 void TRecogFrame::NewCapture(int width, int height) {
+    TakePicture(width, height, true);
+}
+
+void TRecogFrame::TakePicture(int width, int height, bool capture) {
     HasPicture_ = true;
     PictureWidth_ = width;
     PictureHeight_ = height;
     Zoom_ = 1;
     SetFileLimits();
     ApplyDefaultFrame();
-    SetCaptureLimits();
+    if (capture) {
+        SetCaptureLimits();
+    }
     FitCellSize();
 }
 

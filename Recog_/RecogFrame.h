@@ -5,6 +5,7 @@
 #include <array>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace lodrin {
 
@@ -70,6 +71,10 @@ PointerShape ZonePointerShape(const FrameHit& hit);
 // and always +1 away when the reversed-wheel switch is set.
 int WheelStep(bool awayFromUser, bool overHotZone, bool reversedWheel);
 
+// The value boxes a zone grabs, in the order they are set: none, one, or two for the cell
+// size (column width, row height) and the top-left corner (left, top).
+const std::vector<FrameBox>& GrabbedBoxes(FrameZone zone);
+
 // How many characters a value box accepts when typed into: 4 for borders, 3 for sizes.
 int TypedLength(FrameBox box);
 
@@ -119,11 +124,9 @@ public:
     void SetTop(int y);
     void SetBottom(int y);
 
-    // Quick borders: left or top to 0, right or bottom to the display's last column or row.
-    void QuickLeft();
-    void QuickRight();
-    void QuickTop();
-    void QuickBottom();
+    // Quick border of a border box: left or top to 0, right or bottom to the display's last
+    // column or row. Nothing without a picture.
+    void QuickBorder(FrameBox box);
 
     // A picture file of width x height pixels was opened: zoom 1, limits, default frame, sizes.
     void NewPicture(int width, int height);
@@ -160,6 +163,7 @@ private:
     void BordersChanged();
     void Recount();
     void SetFileLimits();
+    void TakePicture(int width, int height, bool capture);
     void SetCaptureLimits();
     void AssignBorders(int left, int top, int right, int bottom);
     void FitCellSize();

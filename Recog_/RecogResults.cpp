@@ -85,22 +85,20 @@ void TRecogResults::SetXSB(std::string_view text) {
 }
 
 bool TRecogResults::Undo(GridSize size) {
-    if (UndoList.empty()) {
-        return false;
-    }
-    SetUnDoReDo(true, size);
-    SetXSB(UndoList.back());
-    UndoList.pop_back();
-    return true;
+    return Restore(UndoList, true, size);
 }
 
 bool TRecogResults::Redo(GridSize size) {
-    if (RedoList.empty()) {
+    return Restore(RedoList, false, size);
+}
+
+bool TRecogResults::Restore(std::vector<std::string>& from, bool toRedo, GridSize size) {
+    if (from.empty()) {
         return false;
     }
-    SetUnDoReDo(false, size);
-    SetXSB(RedoList.back());
-    RedoList.pop_back();
+    SetUnDoReDo(toRedo, size);
+    SetXSB(from.back());
+    from.pop_back();
     return true;
 }
 

@@ -75,6 +75,8 @@ public:
     void PlaceKeeper(int row, int col);
 
 private:
+    // Restores the newest snapshot of one list, the current state going onto the other.
+    bool Restore(std::vector<std::string>& from, bool toRedo, GridSize size);
     void Write(int row, int col, char ch);
 };
 

@@ -41,39 +41,28 @@ const SweepCase& LargeGrid() {
     return c;
 }
 
-void Report(benchmark::State& state, const SweepCase& c) {
+// A sweep: the library's or the straightforward one (they share one signature).
+using SweepFn = decltype(&findSubimages);
+
+void BM_Sweep(benchmark::State& state, const SweepCase& (*make)(), SweepFn sweep) {
+    const SweepCase& c = make();
+    for (auto _ : state) {
+        RecogCharGrid map;
+        SimilarityGrid similarity;
+        benchmark::DoNotOptimize(sweep(c.Picture, c.Grid, c.Sample, '#', {}, map, similarity));
+        benchmark::DoNotOptimize(map);
+    }
     state.counters["cells"] = c.Grid.Rows * c.Grid.Cols;
 }
 
-void BM_SweepFast(benchmark::State& state, const SweepCase& (*make)()) {
-    const SweepCase& c = make();
-    for (auto _ : state) {
-        RecogCharGrid map;
-        SimilarityGrid similarity;
-        benchmark::DoNotOptimize(
-            findSubimages(c.Picture, c.Grid, c.Sample, '#', {}, map, similarity));
-        benchmark::DoNotOptimize(map);
-    }
-    Report(state, c);
-}
-
-void BM_SweepReference(benchmark::State& state, const SweepCase& (*make)()) {
-    const SweepCase& c = make();
-    for (auto _ : state) {
-        RecogCharGrid map;
-        SimilarityGrid similarity;
-        benchmark::DoNotOptimize(
-            reference::FindSubimages(c.Picture, c.Grid, c.Sample, '#', {}, map, similarity));
-        benchmark::DoNotOptimize(map);
-    }
-    Report(state, c);
-}
-
-BENCHMARK_CAPTURE(BM_SweepFast, Screenshot1920x1080, &Screenshot)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_SweepReference, Screenshot1920x1080, &Screenshot)
+BENCHMARK_CAPTURE(BM_Sweep, Screenshot1920x1080_Fast, &Screenshot, &findSubimages)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_SweepFast, Grid2000x2000, &LargeGrid)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_SweepReference, Grid2000x2000, &LargeGrid)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Sweep, Screenshot1920x1080_Reference, &Screenshot, &reference::FindSubimages)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Sweep, Grid2000x2000_Fast, &LargeGrid, &findSubimages)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Sweep, Grid2000x2000_Reference, &LargeGrid, &reference::FindSubimages)
+    ->Unit(benchmark::kMillisecond);
 
 // The console report, keeping every run's time to print the ratios at the end.
 class TRatioReporter : public benchmark::ConsoleReporter {
@@ -85,16 +74,12 @@ public:
         ConsoleReporter::ReportRuns(runs);
     }
     void PrintRatios() const {
-        const std::string fast = "BM_SweepFast/";
         for (const auto& [name, time] : Times) {
-            if (name.rfind(fast, 0) != 0 || time <= 0) {
-                continue;
-            }
-            const std::string picture = name.substr(fast.size());
-            const auto plain = Times.find("BM_SweepReference/" + picture);
-            if (plain != Times.end()) {
+            const std::size_t at = name.rfind("_Fast");
+            const auto plain = Times.find(name.substr(0, at) + "_Reference");
+            if (at != std::string::npos && plain != Times.end() && time > 0) {
                 std::printf("%s: the fast sweep is %.1f times faster than the reference\n",
-                            picture.c_str(), plain->second / time);
+                            name.substr(0, at).c_str(), plain->second / time);
             }
         }
     }

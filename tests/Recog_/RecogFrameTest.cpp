@@ -30,7 +30,7 @@ TEST(RecogFrameDefaults, BeforeAnyPictureBordersAreUnclamped) {
     EXPECT_EQ(frame.Right(), 1234);
     EXPECT_EQ(frame.HitTest(0, 0, HitVariant::Hover), FrameHit{});
     EXPECT_FALSE(frame.CycleZoom());
-    frame.QuickRight(); // no picture: nothing to reach
+    frame.QuickBorder(FrameBox::Right); // no picture: nothing to reach
     EXPECT_EQ(frame.Right(), 1234);
 }
 
@@ -170,10 +170,10 @@ TEST(RecogFrameBorders, SettersSwapAtTheOppositeBorder) {
 TEST(RecogFrameBorders, QuickBordersReachTheDisplayEdges) {
     TRecogFrame frame = Opened(400, 300);
     frame.CycleZoom();
-    frame.QuickRight();
-    frame.QuickBottom();
-    frame.QuickLeft();
-    frame.QuickTop();
+    frame.QuickBorder(FrameBox::Right);
+    frame.QuickBorder(FrameBox::Bottom);
+    frame.QuickBorder(FrameBox::Left);
+    frame.QuickBorder(FrameBox::Top);
     EXPECT_EQ(frame.Values(), Frame(0, 0, 799, 599, 100, 100));
     EXPECT_EQ(frame.Rows(), 6);
     EXPECT_EQ(frame.Cols(), 8);
@@ -304,7 +304,7 @@ TEST(RecogFrameWheel, StepsAreAppliedOnlyInRange) {
     EXPECT_EQ(frame.RowHeight(), 11);
     frame.SetValue(FrameBox::Right, 799);
     EXPECT_FALSE(frame.WheelStepBox(FrameBox::Right, 1));
-    frame.QuickLeft();
+    frame.QuickBorder(FrameBox::Left);
     EXPECT_FALSE(frame.WheelStepBox(FrameBox::Left, -1));
     frame.WheelStepZone(FrameZone::ZoneTopLeft, 1);
     EXPECT_EQ(frame.Left(), 1);
@@ -389,8 +389,8 @@ TEST(RecogFrameInvariants, RandomOperationsKeepTheFrameConsistent) {
                                      any(10, 99), any(10, 99)));
             break;
         default:
-            frame.QuickRight();
-            frame.QuickTop();
+            frame.QuickBorder(FrameBox::Right);
+            frame.QuickBorder(FrameBox::Top);
             break;
         }
         ASSERT_LE(frame.Left(), frame.Right()) << step;
