@@ -107,6 +107,85 @@ Size SkipEntropyData(std::string_view b, Size pos) {
     return NoPos;
 }
 
+// Walks the markers of a JPEG file from the one after SOI to EOI.
+class TJpegWalk {
+public:
+    explicit TJpegWalk(std::string_view bytes) : B_(bytes) {}
+
+    PictureHeader Run() {
+        std::optional<PictureProblem> end;
+        while (!end) {
+            end = Next();
+        }
+        return Failed(*end, Header_);
+    }
+
+private:
+    // Reads one marker and what belongs to it; the problem that ends the walk, if any.
+    std::optional<PictureProblem> Next() {
+        if (Pos_ >= B_.size()) {
+            return PictureProblem::Truncated;
+        }
+        if (U8(B_, Pos_) != 0xFF) {
+            return PictureProblem::Corrupt;
+        }
+        while (Pos_ < B_.size() && U8(B_, Pos_) == 0xFF) {
+            ++Pos_; // fill bytes
+        }
+        if (Pos_ >= B_.size()) {
+            return PictureProblem::Truncated;
+        }
+        const std::uint32_t marker = U8(B_, Pos_++);
+        if (marker == 0xD9) {
+            return Frame_ && Scan_ ? PictureProblem::None : PictureProblem::Corrupt;
+        }
+        if (marker == 0xD8 || marker == 0x00) {
+            return PictureProblem::Corrupt;
+        }
+        if ((marker >= 0xD0 && marker <= 0xD7) || marker == 0x01) {
+            return std::nullopt; // markers without a segment
+        }
+        return Segment(marker);
+    }
+
+    // A segment with its length; a frame header gives the size, a scan header its data.
+    std::optional<PictureProblem> Segment(std::uint32_t marker) {
+        if (B_.size() - Pos_ < 2) {
+            return PictureProblem::Truncated;
+        }
+        const Size length = Be16(B_, Pos_);
+        if (length < 2 || (IsJpegFrameMarker(marker) && length < 8)) {
+            return PictureProblem::Corrupt;
+        }
+        if (B_.size() - Pos_ < length) {
+            return PictureProblem::Truncated;
+        }
+        if (IsJpegFrameMarker(marker)) {
+            Header_ = Sized(Be16(B_, Pos_ + 5), Be16(B_, Pos_ + 3));
+            if (Header_.Problem != PictureProblem::None) {
+                return Header_.Problem;
+            }
+            Frame_ = true;
+        }
+        Pos_ += length;
+        if (marker != 0xDA) {
+            return std::nullopt;
+        }
+        if (!Frame_) {
+            return PictureProblem::Corrupt;
+        }
+        Scan_ = true;
+        Pos_ = SkipEntropyData(B_, Pos_);
+        return Pos_ == NoPos ? std::optional(PictureProblem::Truncated) : std::nullopt;
+    }
+
+    std::string_view B_;
+    Size Pos_ = 2;
+    PictureHeader Header_;
+    bool Frame_ = false;
+    bool Scan_ = false;
+};
+
 PictureHeader CheckJpeg(std::string_view b) {
     constexpr std::string_view signature("\xFF\xD8", 2);
     if (b.size() < 2) {
@@ -115,65 +194,7 @@ PictureHeader CheckJpeg(std::string_view b) {
     if (b.substr(0, 2) != signature) {
         return Failed(PictureProblem::Corrupt);
     }
-    PictureHeader header;
-    bool frame = false;
-    bool scan = false;
-    Size pos = 2;
-    for (;;) {
-        if (pos >= b.size()) {
-            return Failed(PictureProblem::Truncated, header);
-        }
-        if (U8(b, pos) != 0xFF) {
-            return Failed(PictureProblem::Corrupt, header);
-        }
-        while (pos < b.size() && U8(b, pos) == 0xFF) {
-            ++pos;
-        }
-        if (pos >= b.size()) {
-            return Failed(PictureProblem::Truncated, header);
-        }
-        const std::uint32_t marker = U8(b, pos++);
-        if (marker == 0xD9) {
-            return frame && scan ? header : Failed(PictureProblem::Corrupt, header);
-        }
-        if (marker == 0xD8 || marker == 0x00) {
-            return Failed(PictureProblem::Corrupt, header);
-        }
-        if ((marker >= 0xD0 && marker <= 0xD7) || marker == 0x01) {
-            continue;
-        }
-        if (b.size() - pos < 2) {
-            return Failed(PictureProblem::Truncated, header);
-        }
-        const Size length = Be16(b, pos);
-        if (length < 2) {
-            return Failed(PictureProblem::Corrupt, header);
-        }
-        if (b.size() - pos < length) {
-            return Failed(PictureProblem::Truncated, header);
-        }
-        if (IsJpegFrameMarker(marker)) {
-            if (length < 8) {
-                return Failed(PictureProblem::Corrupt, header);
-            }
-            header = Sized(Be16(b, pos + 5), Be16(b, pos + 3));
-            if (header.Problem != PictureProblem::None) {
-                return header;
-            }
-            frame = true;
-        }
-        pos += length;
-        if (marker == 0xDA) {
-            if (!frame) {
-                return Failed(PictureProblem::Corrupt, header);
-            }
-            scan = true;
-            pos = SkipEntropyData(b, pos);
-            if (pos == NoPos) {
-                return Failed(PictureProblem::Truncated, header);
-            }
-        }
-    }
+    return TJpegWalk(b).Run();
 }
 
 // Walks RLE8 or RLE4 codes from pos to the end-of-bitmap mark.

@@ -85,6 +85,8 @@ class TRecogFrame {
 public:
     TRecogFrame();
 
+    // The picture (its size in picture pixels) and the zoom; the display is the picture
+    // enlarged by the zoom, and every frame value is in display coordinates.
     bool HasPicture() const { return HasPicture_; }
     int PictureWidth() const { return PictureWidth_; }
     int PictureHeight() const { return PictureHeight_; }
@@ -92,6 +94,7 @@ public:
     int DisplayWidth() const { return PictureWidth_ * Zoom_; }
     int DisplayHeight() const { return PictureHeight_ * Zoom_; }
 
+    // A value box with its limits, as the window's spin box shows it; the six values.
     const ValueBox& Box(FrameBox box) const { return Boxes_[Index(box)]; }
     int Left() const { return Box(FrameBox::Left).Value; }
     int Top() const { return Box(FrameBox::Top).Value; }

@@ -25,6 +25,7 @@ public:
     int Height() const { return Height_; }
     bool IsEmpty() const { return Width_ <= 0 || Height_ <= 0; }
 
+    // The pixel at (x, y), which must lie inside the picture.
     Rgb Pixel(int x, int y) const;
     void SetPixel(int x, int y, Rgb colour);
     // The pixel at (x, y), or black when (x, y) lies outside the picture.
