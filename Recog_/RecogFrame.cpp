@@ -115,14 +115,23 @@ void TRecogFrame::SetValue(FrameBox box, int value) {
     }
 }
 
+// A typed value is used as it stands: the counts follow it, but a border is neither clamped
+// nor swapped with the opposite one before the focus leaves. Swapping on every keystroke
+// would move the opposite border while the user is still typing (typing 750 into the right
+// box would first swap at "7" and leave the left border at 7).
 void TRecogFrame::TypeText(FrameBox box, std::string_view text) {
     const std::size_t length = static_cast<std::size_t>(TypedLength(box));
     BoxRef(box).Value = ParseTyped(text.substr(0, length), Box(box).Minimum);
-    BoxChanged(box);
+    if (IsBorder(box)) {
+        BordersChanged();
+    } else {
+        Recount();
+    }
 }
 
 void TRecogFrame::LeaveBox(FrameBox box) {
-    SetValue(box, Box(box).Value);
+    BoxRef(box).Value = Box(box).Clamp(Box(box).Value);
+    BoxChanged(box);
 }
 
 void TRecogFrame::StepBox(FrameBox box, int delta) {

@@ -109,9 +109,10 @@ public:
 
     // Sets a box (clamped) and, when its value changes, runs the box's change procedure.
     void SetValue(FrameBox box, int value);
-    // The box's text as typed while it has the focus: taken unclamped (not a number: minimum).
+    // The box's text as typed while it has the focus: taken unclamped and used for the
+    // counts (text that is not a number reads as the minimum); borders do not swap yet.
     void TypeText(FrameBox box, std::string_view text);
-    // The focus leaves the box: its typed value is clamped.
+    // The focus leaves the box (or Enter): its value is clamped and its change procedure runs.
     void LeaveBox(FrameBox box);
     // One click on the box's up (+1) or down (-1) arrow.
     void StepBox(FrameBox box, int delta);

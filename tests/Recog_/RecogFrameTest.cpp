@@ -129,14 +129,32 @@ TEST(RecogFrameValues, TypedValuesAreUsedUntilTheFocusLeaves) {
     EXPECT_EQ(frame.RowHeight(), 500);
     EXPECT_EQ(frame.Rows(), 2);
 
-    frame.TypeText(FrameBox::Left, "-20"); // borders go through their setter, which clamps
+    frame.TypeText(FrameBox::Left, "-20");
+    EXPECT_EQ(frame.Left(), -20);
+    frame.LeaveBox(FrameBox::Left);
     EXPECT_EQ(frame.Left(), 0);
-    frame.TypeText(FrameBox::Left, "760"); // beyond the right border: the two swap
-    EXPECT_EQ(frame.Left(), 750);
+    // Typing 600 into the right box passes through 6 and 60, left of the left border: the
+    // borders do not swap while typing, only when the focus leaves.
+    frame.SetValue(FrameBox::Left, 50);
+    for (const char* text : {"6", "60", "600"}) {
+        frame.TypeText(FrameBox::Right, text);
+    }
+    EXPECT_EQ(frame.Values(), (FrameValues{50, 50, 600, 550, 500, 50}));
+    EXPECT_EQ(frame.Cols(), 12);
+    frame.LeaveBox(FrameBox::Right);
+    EXPECT_EQ(frame.Values(), (FrameValues{50, 50, 600, 550, 500, 50}));
+    frame.TypeText(FrameBox::Left, "760"); // beyond the right border, within the limits
+    EXPECT_EQ(frame.Cols(), 1);
+    frame.LeaveBox(FrameBox::Left); // now the two swap
+    EXPECT_EQ(frame.Left(), 600);
     EXPECT_EQ(frame.Right(), 760);
-    EXPECT_EQ(frame.Box(FrameBox::ColWidth).Maximum, 10);
+    EXPECT_EQ(frame.Box(FrameBox::ColWidth).Maximum, 160);
     frame.StepBox(FrameBox::Right, 1);
     EXPECT_EQ(frame.Right(), 761);
+    frame.TypeText(FrameBox::Bottom, "12345"); // four characters at most, clamped on leaving
+    EXPECT_EQ(frame.Bottom(), 1234);
+    frame.LeaveBox(FrameBox::Bottom);
+    EXPECT_EQ(frame.Bottom(), 599);
 }
 
 TEST(RecogFrameBorders, SettersSwapAtTheOppositeBorder) {
@@ -369,9 +387,14 @@ TEST(RecogFrameInvariants, RandomOperationsKeepTheFrameConsistent) {
         case 3:
             frame.WheelStepZone(static_cast<FrameZone>(any(1, 8)), any(0, 1) * 2 - 1);
             break;
-        case 4:
-            frame.TypeText(static_cast<FrameBox>(any(0, 3)), std::to_string(any(-9, 9999)));
+        case 4: {
+            const auto box = static_cast<FrameBox>(any(0, 5));
+            frame.TypeText(box, std::to_string(any(-9, 9999)));
+            ASSERT_GE(frame.Rows(), 1); // typed values are used, but the counts stay in range
+            ASSERT_LE(frame.Cols(), RecogSize);
+            frame.LeaveBox(box);
             break;
+        }
         case 5:
             frame.StepBox(static_cast<FrameBox>(any(0, 5)), any(0, 1) * 2 - 1);
             break;
