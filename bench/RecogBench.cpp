@@ -75,11 +75,14 @@ public:
     }
     void PrintRatios() const {
         for (const auto& [name, time] : Times) {
-            const std::size_t at = name.rfind("_Fast");
-            const auto plain = Times.find(name.substr(0, at) + "_Reference");
-            if (at != std::string::npos && plain != Times.end() && time > 0) {
+            const std::size_t at = name.find("_Fast");
+            if (at == std::string::npos || time <= 0) {
+                continue;
+            }
+            const auto plain = Times.find(std::string(name).replace(at, 5, "_Reference"));
+            if (plain != Times.end()) {
                 std::printf("%s: the fast sweep is %.1f times faster than the reference\n",
-                            name.substr(0, at).c_str(), plain->second / time);
+                            name.c_str(), plain->second / time);
             }
         }
     }
