@@ -76,7 +76,8 @@ public:
     void PrintRatios() const {
         for (const auto& [name, time] : Times) {
             const std::size_t at = name.find("_Fast");
-            if (at == std::string::npos || time <= 0) {
+            const bool spread = name.ends_with("_stddev") || name.ends_with("_cv");
+            if (at == std::string::npos || spread || time <= 0) {
                 continue;
             }
             const auto plain = Times.find(std::string(name).replace(at, 5, "_Reference"));
