@@ -1,0 +1,414 @@
+#include "TrialUnit/TrialPlay.h"
+
+#include "board/Lurd.h"
+#include "board/LurdMoveText.h"
+
+#include <algorithm>
+
+namespace lodrin {
+namespace {
+
+constexpr int MaxMoves = static_cast<int>(MaxLurdLength);
+
+bool IsFreeCode(std::int32_t code) {
+    return code == TrialFloor || code == TrialGoal;
+}
+bool IsBoxCode(std::int32_t code) {
+    return code == TrialBox || code == TrialBoxOnGoal;
+}
+
+// The move character as it can stand in a message: printable ASCII, else '?'.
+char Shown(char move) {
+    return move > ' ' && move < 0x7F ? move : '?';
+}
+
+// The vector of a move character; (0, 0) for any other character.
+struct Offset {
+    int Row = 0;
+    int Col = 0;
+    friend bool operator==(const Offset&, const Offset&) = default;
+};
+
+Offset VectorOf(char move) {
+    const int k = LurdDirection(move);
+    if (k < 0) {
+        return {};
+    }
+    const FinderDirection& d = FinderDirectionOrder[static_cast<std::size_t>(k)];
+    return {d.DRow, d.DCol};
+}
+
+} // namespace
+
+TTrialPlay::TTrialPlay(TTrialView* view) : View_(view) {
+    Record_.reserve(MaxLurdLength);
+    Tail_.reserve(MaxLurdLength);
+}
+
+void TTrialPlay::SetBoard(const TrialBoard& board, bool reverse) {
+    const bool fits =
+        board.Rows >= 1 && board.Rows <= BoardSize && board.Cols >= 1 && board.Cols <= BoardSize;
+    Rows_ = fits ? board.Rows : 0;
+    Cols_ = fits ? board.Cols : 0;
+    Cells_.fill(TrialNothing);
+    std::copy_n(board.Cells.begin(), Rows_ * Cols_, Cells_.begin());
+    Reverse_ = reverse;
+    Open();
+}
+
+void TTrialPlay::Open() {
+    Record_.clear();
+    Tail_.clear();
+    MoveCount_ = 0;
+    PushCount_ = 0;
+    UndoMark_ = -1;
+    CellCount_ = Rows_ * Cols_;
+    const auto end = Cells_.begin() + CellCount_;
+    const auto keeper = std::find_if(Cells_.begin(), end, [](std::int32_t code) {
+        return code == TrialKeeper || code == TrialKeeperOnGoal;
+    });
+    KeeperPos_ = keeper == end ? -1 : static_cast<int>(keeper - Cells_.begin());
+}
+
+void TTrialPlay::Show(std::string_view text) {
+    if (View_ != nullptr) {
+        View_->ShowMessage(text);
+    }
+}
+
+// "[column, row]" of the keeper, 1-based, shifted by the offsets.
+std::string TTrialPlay::KeeperPlace(int rowOffset, int colOffset) const {
+    int col = 0, row = 1;
+    if (Cols_ > 0) {
+        col = KeeperPos_ % Cols_ + 1;
+        row = KeeperPos_ / Cols_ + 1;
+    }
+    if (KeeperPos_ >= 0) {
+        col += colOffset;
+        row += rowOffset;
+    }
+    return "[" + std::to_string(col) + ", " + std::to_string(row) + "]";
+}
+
+bool TTrialPlay::KeeperOk() {
+    if (KeeperPos_ >= 0 && KeeperPos_ < CellCount_ &&
+        (Cells_[static_cast<std::size_t>(KeeperPos_)] == TrialKeeper ||
+         Cells_[static_cast<std::size_t>(KeeperPos_)] == TrialKeeperOnGoal)) {
+        return true;
+    }
+    Show(std::string(KeeperPlaceMessage) + KeeperPlace(0, 0));
+    return false;
+}
+
+bool TTrialPlay::Fail(char move) {
+    Show(std::string(BadMoveMessage) + Shown(move));
+    return false;
+}
+
+// The cell `steps` squares from `from` in direction dir (negative: backwards), or
+// -1 off the board; leaving through the left or right edge is off the board too.
+int TTrialPlay::Neighbour(int from, int dir, int steps) const {
+    const FinderDirection& d = FinderDirectionOrder[static_cast<std::size_t>(dir)];
+    const int r = from / Cols_ + steps * d.DRow;
+    const int c = from % Cols_ + steps * d.DCol;
+    return r < 0 || c < 0 || r >= Rows_ || c >= Cols_ ? -1 : r * Cols_ + c;
+}
+
+void TTrialPlay::Run(bool (TTrialPlay::*step)(char), int n, bool redo) {
+    if (View_ != nullptr) {
+        View_->MovesStarting();
+    }
+    for (; n > 0; --n) {
+        const bool room = redo ? !Tail_.empty() && static_cast<int>(Record_.size()) < MaxMoves
+                               : !Record_.empty() && static_cast<int>(Tail_.size()) < MaxMoves;
+        if (!room || !KeeperOk() || !(this->*step)(redo ? Tail_.back() : Record_.back())) {
+            break;
+        }
+    }
+    if (View_ != nullptr) {
+        View_->ShowCounters(MoveCount_, PushCount_);
+        View_->Redraw();
+    }
+}
+
+// Forward play of the next move: a step, or a push when a box stands ahead.
+bool TTrialPlay::StepForward(char move) {
+    const int k = LurdDirection(move);
+    const int keeper = KeeperPos_;
+    const int ahead = k < 0 ? -1 : Neighbour(keeper, k, 1);
+    if (ahead < 0) {
+        return Fail(move);
+    }
+    std::int32_t& target = Cells_[static_cast<std::size_t>(ahead)];
+    char recorded = LurdLower(move);
+    if (IsBoxCode(target)) {
+        const int beyond = Neighbour(keeper, k, 2);
+        if (beyond < 0 || !IsFreeCode(Cells_[static_cast<std::size_t>(beyond)])) {
+            return Fail(move);
+        }
+        Cells_[static_cast<std::size_t>(beyond)] += 2;
+        target += 2;
+        ++PushCount_;
+        recorded = LurdUpper(move);
+    } else if (IsFreeCode(target)) {
+        target += 4;
+    } else {
+        return Fail(move);
+    }
+    Cells_[static_cast<std::size_t>(keeper)] -= 4;
+    ++MoveCount_;
+    Tail_.pop_back();
+    Record_.push_back(recorded);
+    KeeperPos_ = ahead;
+    return true;
+}
+
+// Forward play taken back: the keeper steps back, pulling a pushed box after it.
+bool TTrialPlay::StepBack(char move) {
+    const int k = LurdDirection(move);
+    const int keeper = KeeperPos_;
+    const int from = k < 0 ? -1 : Neighbour(keeper, k, -1);
+    if (from < 0 || !IsFreeCode(Cells_[static_cast<std::size_t>(from)])) {
+        return Fail(move);
+    }
+    if (IsPushChar(move)) {
+        const int box = Neighbour(keeper, k, 1);
+        if (box < 0 || !IsBoxCode(Cells_[static_cast<std::size_t>(box)])) {
+            return Fail(move);
+        }
+        Cells_[static_cast<std::size_t>(box)] -= 2;
+        Cells_[static_cast<std::size_t>(keeper)] -= 2;
+        --PushCount_;
+    } else {
+        Cells_[static_cast<std::size_t>(keeper)] -= 4;
+    }
+    Cells_[static_cast<std::size_t>(from)] += 4;
+    --MoveCount_;
+    Record_.pop_back();
+    Tail_.push_back(move);
+    KeeperPos_ = from;
+    return true;
+}
+
+// Reverse play of the next move: upper case pulls the box behind the keeper.
+bool TTrialPlay::StepForwardReverse(char move) {
+    const int k = LurdDirection(move);
+    const int keeper = KeeperPos_;
+    const int ahead = k < 0 ? -1 : Neighbour(keeper, k, 1);
+    if (ahead < 0 || !IsFreeCode(Cells_[static_cast<std::size_t>(ahead)])) {
+        return Fail(move);
+    }
+    if (IsPushChar(move)) {
+        const int behind = Neighbour(keeper, k, -1);
+        if (behind < 0 || !IsBoxCode(Cells_[static_cast<std::size_t>(behind)])) {
+            return Fail(move);
+        }
+        Cells_[static_cast<std::size_t>(behind)] -= 2;
+        Cells_[static_cast<std::size_t>(keeper)] -= 2;
+        ++PushCount_;
+    } else {
+        Cells_[static_cast<std::size_t>(keeper)] -= 4;
+    }
+    Cells_[static_cast<std::size_t>(ahead)] += 4;
+    ++MoveCount_;
+    Tail_.pop_back();
+    Record_.push_back(move);
+    KeeperPos_ = ahead;
+    return true;
+}
+
+// Reverse play taken back: the keeper steps back, pushing a pulled box back.
+bool TTrialPlay::StepBackReverse(char move) {
+    const int k = LurdDirection(move);
+    const int keeper = KeeperPos_;
+    const int from = k < 0 ? -1 : Neighbour(keeper, k, -1);
+    if (from < 0) {
+        return Fail(move);
+    }
+    std::int32_t& back = Cells_[static_cast<std::size_t>(from)];
+    if (IsPushChar(move)) {
+        const int old = Neighbour(keeper, k, -2);
+        if (old < 0 || !IsBoxCode(back) || !IsFreeCode(Cells_[static_cast<std::size_t>(old)])) {
+            return Fail(move);
+        }
+        Cells_[static_cast<std::size_t>(old)] += 2;
+        back += 2;
+        --PushCount_;
+    } else if (IsFreeCode(back)) {
+        back += 4;
+    } else {
+        return Fail(move);
+    }
+    Cells_[static_cast<std::size_t>(keeper)] -= 4;
+    --MoveCount_;
+    Record_.pop_back();
+    Tail_.push_back(move);
+    KeeperPos_ = from;
+    return true;
+}
+
+void TTrialPlay::ReDo(int n) {
+    Run(&TTrialPlay::StepForward, n, true);
+}
+void TTrialPlay::UnDo(int n) {
+    Run(&TTrialPlay::StepBack, n, false);
+}
+void TTrialPlay::ReDo_BK(int n) {
+    Run(&TTrialPlay::StepForwardReverse, n, true);
+}
+void TTrialPlay::UnDo_BK(int n) {
+    Run(&TTrialPlay::StepBackReverse, n, false);
+}
+
+// Reads the record (reverse play) or the tail (forward play) from its end and
+// groups pushes read in playing order: a push belongs to the group when the
+// keeper stands where the previous push left it.
+int TTrialPlay::GetStep(int count) const {
+    const std::string& moves = Reverse_ ? Record_ : Tail_;
+    count = std::clamp(count, 0, static_cast<int>(moves.size()));
+    Offset at, expected;
+    int taken = 0;
+    bool pushSeen = false;
+    for (int read = 1; read <= count; ++read) {
+        const char move = moves[static_cast<std::size_t>(count - read)];
+        const Offset v = VectorOf(move);
+        at = {at.Row + v.Row, at.Col + v.Col};
+        if (!IsPushChar(move)) {
+            continue;
+        }
+        if (pushSeen && !(at == expected)) {
+            break;
+        }
+        taken = read;
+        expected = {at.Row + v.Row, at.Col + v.Col};
+        pushSeen = true;
+    }
+    return pushSeen ? taken : count;
+}
+
+// As GetStep, reading the tail (reverse play) or the record (forward play),
+// which groups pushes read backwards and pulls read in playing order.
+int TTrialPlay::GetStep2(int count) const {
+    const std::string& moves = Reverse_ ? Tail_ : Record_;
+    count = std::clamp(count, 0, static_cast<int>(moves.size()));
+    Offset at, expected;
+    int taken = 0;
+    bool pushSeen = false;
+    for (int read = 1; read <= count; ++read) {
+        const char move = moves[static_cast<std::size_t>(count - read)];
+        const Offset v = VectorOf(move);
+        if (IsPushChar(move)) {
+            if (pushSeen && !(Offset{at.Row - v.Row, at.Col - v.Col} == expected)) {
+                break;
+            }
+            taken = read;
+            expected = at;
+            pushSeen = true;
+        }
+        at = {at.Row + v.Row, at.Col + v.Col};
+    }
+    return pushSeen ? taken : count;
+}
+
+void TTrialPlay::UndoStep() {
+    const int length = static_cast<int>(Record_.size());
+    if (Reverse_) {
+        UnDo_BK(GetStep(length));
+        return;
+    }
+    if (UndoMark_ >= 0 && UndoMark_ <= length) {
+        UnDo(length - UndoMark_);
+    } else {
+        UnDo(GetStep2(length));
+    }
+    UndoMark_ = -1;
+}
+
+void TTrialPlay::RedoStep() {
+    const int count = static_cast<int>(Tail_.size());
+    if (Reverse_) {
+        ReDo_BK(GetStep2(count));
+    } else {
+        ReDo(GetStep(count));
+    }
+}
+
+// Both report reaching an end only when they got there: a move that failed on the
+// way keeps its message.
+void TTrialPlay::UndoAll() {
+    const int length = static_cast<int>(Record_.size());
+    Reverse_ ? UnDo_BK(length) : UnDo(length);
+    if (Record_.empty()) {
+        Show(AtFirstMessage);
+    }
+}
+
+void TTrialPlay::RedoAll() {
+    const int count = static_cast<int>(Tail_.size());
+    Reverse_ ? ReDo_BK(count) : ReDo(count);
+    if (Tail_.empty()) {
+        Show(AtLastMessage);
+    }
+}
+
+void TTrialPlay::UndoMove() {
+    Reverse_ ? UnDo_BK(1) : UnDo(1);
+}
+
+void TTrialPlay::RedoMove() {
+    Reverse_ ? ReDo_BK(1) : ReDo(1);
+}
+
+// The redo tail becomes the moves with the first one on top (at most 200000).
+void TTrialPlay::SetTail(std::string_view moves) {
+    Tail_.clear();
+    const std::size_t n = std::min(moves.size(), MaxLurdLength);
+    for (std::size_t i = n; i > 0; --i) {
+        Tail_.push_back(moves[i - 1]);
+    }
+}
+
+void TTrialPlay::PlayTyped(char move) {
+    SetTail(std::string_view(&move, 1));
+    RedoMove();
+}
+
+void TTrialPlay::PlayClick(std::string_view moves) {
+    SetTail(moves);
+    UndoMark_ = static_cast<int>(Record_.size());
+    const int count = static_cast<int>(Tail_.size());
+    Reverse_ ? ReDo_BK(count) : ReDo(count);
+}
+
+void TTrialPlay::PlayClipboard(std::string_view text) {
+    if (const std::optional<std::string> moves = ReadLurdMoves(text, Reverse_)) {
+        SetTail(*moves);
+    }
+    const int count = static_cast<int>(Tail_.size());
+    Reverse_ ? ReDo_BK(count) : ReDo(count);
+}
+
+std::optional<std::string> TTrialPlay::CopyMoves() {
+    std::optional<std::string> text = LurdCopyText(Record_);
+    if (text) {
+        Show(MovesCopiedMessage);
+    }
+    return text;
+}
+
+std::string TTrialPlay::Export(std::string_view levelText, BoardCell levelOffset) {
+    std::string text;
+    if (Reverse_) {
+        text = std::string(ReverseExportHeader) + std::string(levelText) +
+               KeeperPlace(levelOffset.Row, levelOffset.Col);
+    } else {
+        text = levelText;
+    }
+    if (!Record_.empty()) {
+        text += "\n" + Record_ + "\n";
+    }
+    Show(ExportedMessage);
+    return text;
+}
+
+} // namespace lodrin
