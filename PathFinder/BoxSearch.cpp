@@ -27,14 +27,20 @@ std::uint32_t StepRecord(int arrival, int dir, int square) {
            static_cast<std::uint32_t>(GridRow(square));
 }
 
-bool KeyNotAbove(const RouteNode& a, const RouteNode& b) {
+// Order of the route list: (turns, distance, pushes), then insertion.
+int CompareKeys(const RouteNode& a, const RouteNode& b) {
     if (a.Turns != b.Turns) {
-        return a.Turns < b.Turns;
+        return a.Turns < b.Turns ? -1 : 1;
     }
     if (a.Distance != b.Distance) {
-        return a.Distance < b.Distance;
+        return a.Distance < b.Distance ? -1 : 1;
     }
-    return a.Pushes <= b.Pushes;
+    return a.Pushes == b.Pushes ? 0 : a.Pushes < b.Pushes ? -1 : 1;
+}
+
+bool LeavesFirst(const RouteNode& a, const RouteNode& b) {
+    const int keys = CompareKeys(a, b);
+    return keys < 0 || (keys == 0 && a.Order < b.Order);
 }
 
 } // namespace
@@ -131,17 +137,34 @@ int TPathFinder::NewNode() {
     const int node = w.FreeNode;
     if (node >= 0) {
         w.FreeNode = w.Nodes[static_cast<std::size_t>(node)].Next;
+        return node;
     }
-    return node;
+    return w.UnusedNode < RouteLimit ? w.UnusedNode++ : -1;
 }
 
-// Inserts after every node whose key is less than or equal to the node's own.
+// Inserts after every node whose key is less than or equal to the node's own; the
+// fast search keeps a heap that releases the nodes in the same order.
 void TPathFinder::InsertNode(int node) {
     TFinderWork& w = *Work_;
     RouteNode& fresh = w.Nodes[static_cast<std::size_t>(node)];
+    fresh.Order = w.NextOrder++;
+    if (!Reference_) {
+        int at = w.HeapSize++;
+        while (at > 0) {
+            const int up = (at - 1) / 2;
+            const int parent = w.Heap[static_cast<std::size_t>(up)];
+            if (!LeavesFirst(fresh, w.Nodes[static_cast<std::size_t>(parent)])) {
+                break;
+            }
+            w.Heap[static_cast<std::size_t>(at)] = parent;
+            at = up;
+        }
+        w.Heap[static_cast<std::size_t>(at)] = node;
+        return;
+    }
     int before = -1;
     int at = w.Head;
-    while (at >= 0 && KeyNotAbove(w.Nodes[static_cast<std::size_t>(at)], fresh)) {
+    while (at >= 0 && CompareKeys(w.Nodes[static_cast<std::size_t>(at)], fresh) <= 0) {
         before = at;
         at = w.Nodes[static_cast<std::size_t>(at)].Next;
     }
@@ -151,6 +174,43 @@ void TPathFinder::InsertNode(int node) {
     } else {
         w.Nodes[static_cast<std::size_t>(before)].Next = node;
     }
+}
+
+// Takes the first node out of the list (or heap); -1 when it is empty.
+int TPathFinder::TakeFirstNode() {
+    TFinderWork& w = *Work_;
+    if (Reference_) {
+        const int first = w.Head;
+        if (first >= 0) {
+            w.Head = w.Nodes[static_cast<std::size_t>(first)].Next;
+        }
+        return first;
+    }
+    if (w.HeapSize == 0) {
+        return -1;
+    }
+    const int first = w.Heap[0];
+    const int last = w.Heap[static_cast<std::size_t>(--w.HeapSize)];
+    int at = 0;
+    for (;;) {
+        int child = 2 * at + 1;
+        if (child >= w.HeapSize) {
+            break;
+        }
+        const auto node = [&](int i) -> const RouteNode& {
+            return w.Nodes[static_cast<std::size_t>(w.Heap[static_cast<std::size_t>(i)])];
+        };
+        if (child + 1 < w.HeapSize && LeavesFirst(node(child + 1), node(child))) {
+            ++child;
+        }
+        if (!LeavesFirst(node(child), w.Nodes[static_cast<std::size_t>(last)])) {
+            break;
+        }
+        w.Heap[static_cast<std::size_t>(at)] = w.Heap[static_cast<std::size_t>(child)];
+        at = child;
+    }
+    w.Heap[static_cast<std::size_t>(at)] = last;
+    return first;
 }
 
 std::string_view TPathFinder::BoxPath(bool reverse, int box, int target, int keeper) {
@@ -166,20 +226,22 @@ std::string_view TPathFinder::BoxPath(bool reverse, int box, int target, int kee
     if (!Reference_) {
         ClearKeeperHalf(reverse);
     }
-    for (int i = 0; i < RouteLimit; ++i) {
-        w.Nodes[static_cast<std::size_t>(i)].Next = i + 1 < RouteLimit ? i + 1 : -1;
-    }
-    w.FreeNode = 0;
+    w.FreeNode = -1;
+    w.UnusedNode = 0;
     w.Head = -1;
+    w.HeapSize = 0;
+    w.NextOrder = 0;
     w.StepCount = 0;
     const int start = NewNode();
-    w.Nodes[static_cast<std::size_t>(start)] = {p0, k0, Manhattan(p0, t), 0, -1, -1, -1};
+    w.Nodes[static_cast<std::size_t>(start)] = {p0, k0, Manhattan(p0, t), 0, -1, -1, -1, 0};
     InsertNode(start);
     bool reached = false;
-    while (!reached && w.Head >= 0) {
-        const int taken = w.Head;
+    while (!reached) {
+        const int taken = TakeFirstNode();
+        if (taken < 0) {
+            break;
+        }
         const RouteNode node = w.Nodes[static_cast<std::size_t>(taken)];
-        w.Head = node.Next;
         w.Nodes[static_cast<std::size_t>(taken)].Next = w.FreeNode;
         w.FreeNode = taken;
         for (int k = 0; k < 4 && !reached; ++k) {
@@ -197,13 +259,14 @@ std::string_view TPathFinder::BoxPath(bool reverse, int box, int target, int kee
             }
             const int turns = k == node.Direction ? node.Turns : node.Turns + 1;
             w.Nodes[static_cast<std::size_t>(fresh)] = {
-                n, end, Manhattan(n, t), node.Pushes + 1, turns, k, -1};
+                n, end, Manhattan(n, t), node.Pushes + 1, turns, k, -1, 0};
             InsertNode(fresh);
             w.Steps[static_cast<std::size_t>(w.StepCount++)] = StepRecord(node.Direction, k, n);
             reached = n == t;
         }
     }
     w.Head = -1;
+    w.HeapSize = 0;
     if (!reached) {
         return {};
     }

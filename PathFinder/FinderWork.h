@@ -51,6 +51,7 @@ struct RouteNode {
     int Turns;     // -1 at the start
     int Direction; // -1 at the start
     int Next;      // -1 at the end of the list
+    int Order;     // insertion number: equal keys leave in the order they came
 };
 
 // Buffers that every search writes before it reads them are left uninitialised,
@@ -85,8 +86,13 @@ struct TFinderWork {
     std::array<std::uint8_t, GridCells * 4> PushDone;
     std::array<BoxState, QueueLimit> States;
     std::array<RouteNode, RouteLimit> Nodes;
-    int FreeNode = -1;
-    int Head = -1;
+    int FreeNode = -1;  // released nodes
+    int UnusedNode = 0; // nodes never handed out in this search
+    int Head = -1;      // the ordered list of the straightforward search
+    // The fast search keeps the same order in a binary heap.
+    std::array<int, RouteLimit> Heap;
+    int HeapSize = 0;
+    int NextOrder = 0;
     std::array<std::uint32_t, StepLimit> Steps;
     int StepCount = 0;
     std::array<int, StepLimit> Taken;

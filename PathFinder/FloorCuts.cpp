@@ -1,58 +1,107 @@
 #include "PathFinder/FloorCuts.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace lodrin::finder {
+
+namespace {
+
+// The floor edge between neighbouring squares a and b: the right or down edge of
+// the upper-left one.
+int EdgeBetween(int a, int b) {
+    const int low = std::min(a, b);
+    return low * 2 + (std::abs(a - b) == 1 ? 0 : 1);
+}
+
+} // namespace
 
 void TFloorCuts::Build(const TFinderGrid& grid) {
     Tin_.fill(-1);
     Comp_.fill(-1);
     Count_ = 0;
     CompCount_ = 0;
+    BlockCount_ = 0;
     for (int r = 0; r < grid.Height(); ++r) {
         for (int c = 0; c < grid.Width(); ++c) {
             const int root = GridIndex(r, c);
-            if (!grid.Free(root) || Tin_[static_cast<std::size_t>(root)] >= 0) {
-                continue;
+            if (grid.Free(root) && Tin_[static_cast<std::size_t>(root)] < 0) {
+                NumberComponent(grid, root);
             }
-            const int comp = CompCount_++;
-            const int begin = Count_;
-            int top = 0;
-            auto enter = [&](int v, int parent) {
-                const auto i = static_cast<std::size_t>(v);
-                Tin_[i] = Low_[i] = Count_;
-                Order_[static_cast<std::size_t>(Count_++)] = v;
-                Comp_[i] = comp;
-                Parent_[i] = parent;
-                NextDir_[i] = 0;
-                Stack_[static_cast<std::size_t>(top++)] = v;
-            };
-            enter(root, -1);
-            while (top > 0) {
-                const int u = Stack_[static_cast<std::size_t>(top - 1)];
-                const auto iu = static_cast<std::size_t>(u);
-                if (NextDir_[iu] < 4) {
-                    const int v = u + Delta[NextDir_[iu]++];
-                    if (!grid.Free(v)) {
-                        continue;
-                    }
-                    if (Tin_[static_cast<std::size_t>(v)] < 0) {
-                        enter(v, u);
-                    } else if (v != Parent_[iu]) {
-                        Low_[iu] = std::min(Low_[iu], Tin_[static_cast<std::size_t>(v)]);
-                    }
-                    continue;
-                }
-                --top;
-                Tout_[iu] = Count_;
-                if (Parent_[iu] >= 0) {
-                    const auto ip = static_cast<std::size_t>(Parent_[iu]);
-                    Low_[ip] = std::min(Low_[ip], Low_[iu]);
-                }
-            }
-            CompRange_[static_cast<std::size_t>(comp)] = {begin, Count_};
         }
     }
+}
+
+// Depth-first from root without recursion; a child whose low point does not
+// climb above its parent closes a block of the edges stacked since it was entered.
+void TFloorCuts::NumberComponent(const TFinderGrid& grid, int root) {
+    const int comp = CompCount_++;
+    const int begin = Count_;
+    int top = 0;
+    int edges = 0;
+    auto enter = [&](int v, int parent) {
+        const auto i = static_cast<std::size_t>(v);
+        Tin_[i] = Low_[i] = Count_;
+        Order_[static_cast<std::size_t>(Count_++)] = v;
+        Comp_[i] = comp;
+        Parent_[i] = parent;
+        NextDir_[i] = 0;
+        Stack_[static_cast<std::size_t>(top++)] = v;
+    };
+    enter(root, -1);
+    while (top > 0) {
+        const int u = Stack_[static_cast<std::size_t>(top - 1)];
+        const auto iu = static_cast<std::size_t>(u);
+        if (NextDir_[iu] < 4) {
+            const int v = u + Delta[NextDir_[iu]++];
+            const auto iv = static_cast<std::size_t>(v);
+            if (!grid.Free(v) || v == Parent_[iu]) {
+                continue;
+            }
+            if (Tin_[iv] < 0) {
+                EdgeStack_[static_cast<std::size_t>(edges++)] = EdgeBetween(u, v);
+                enter(v, u);
+            } else if (Tin_[iv] < Tin_[iu]) {
+                EdgeStack_[static_cast<std::size_t>(edges++)] = EdgeBetween(u, v);
+                Low_[iu] = std::min(Low_[iu], Tin_[iv]);
+            }
+            continue;
+        }
+        --top;
+        Tout_[iu] = Count_;
+        const int parent = Parent_[iu];
+        if (parent < 0) {
+            continue;
+        }
+        const auto ip = static_cast<std::size_t>(parent);
+        Low_[ip] = std::min(Low_[ip], Low_[iu]);
+        if (Low_[iu] >= Tin_[ip]) {
+            const int closing = EdgeBetween(parent, u);
+            const int block = BlockCount_++;
+            int e = -1;
+            do {
+                e = EdgeStack_[static_cast<std::size_t>(--edges)];
+                BlockOf_[static_cast<std::size_t>(e)] = block;
+            } while (e != closing);
+        }
+    }
+    CompRange_[static_cast<std::size_t>(comp)] = {begin, Count_};
+}
+
+bool TFloorCuts::ShareBlock(const TFinderGrid& grid, int a, int b) const {
+    for (const int da : Delta) {
+        if (!grid.Free(a + da)) {
+            continue;
+        }
+        const int blockA = BlockOf_[static_cast<std::size_t>(EdgeBetween(a, a + da))];
+        for (const int db : Delta) {
+            if (grid.Free(b + db) &&
+                BlockOf_[static_cast<std::size_t>(EdgeBetween(b, b + db))] == blockA) {
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 FloorSplit TFloorCuts::SplitAt(int p) const {

@@ -25,9 +25,11 @@ struct FloorSplit {
 };
 
 // Depth-first numbering of the free squares of the cell map: components, entry
-// and exit numbers and low points. From them it tells in constant time on which
-// side of a blocked square any other free square lies, that is whether two free
-// squares stay connected when a box stands on a third.
+// and exit numbers, low points and blocks (the biconnected parts of the floor).
+// From them it tells in constant time on which side of a blocked square any other
+// free square lies, that is whether two free squares stay connected when a box
+// stands on a third; two squares of one block stay connected whatever single
+// other square is blocked.
 class TFloorCuts {
 public:
     // Numbers the free squares of the map as it stands.
@@ -49,8 +51,12 @@ public:
     int PieceOf(int x, const FloorSplit& split) const;
     // The entry-number runs of a piece; returns how many (at most 6).
     int PieceRanges(int piece, const FloorSplit& split, std::array<TinRange, 6>& out) const;
+    // Whether free squares a and b of one component lie in a common block.
+    bool ShareBlock(const TFinderGrid& grid, int a, int b) const;
 
 private:
+    void NumberComponent(const TFinderGrid& grid, int root);
+
     std::array<int, GridCells> Comp_;
     std::array<int, GridCells> Tin_;
     std::array<int, GridCells> Tout_;
@@ -60,8 +66,11 @@ private:
     std::array<TinRange, GridCells> CompRange_;
     std::array<int, GridCells> Stack_;
     std::array<std::uint8_t, GridCells> NextDir_;
+    std::array<int, 2 * GridCells> EdgeStack_; // floor edges, 2 * square + (0 right, 1 down)
+    std::array<int, 2 * GridCells> BlockOf_;
     int Count_ = 0;
     int CompCount_ = 0;
+    int BlockCount_ = 0;
 };
 
 } // namespace lodrin::finder

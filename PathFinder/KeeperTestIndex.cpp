@@ -10,14 +10,20 @@ constexpr int MaxPieces = MaxSide * MaxSide + FloorSplit::RestPiece + 1;
 constexpr int PoolSize = 1 << 19;
 constexpr int WitnessLimit = 1024;
 
+void AllocateSide(std::unique_ptr<std::uint32_t[]>& seen, std::unique_ptr<int[]>& queue) {
+    seen.reset(new std::uint32_t[MaxPieces]());
+    queue.reset(new int[MaxPieces]);
+}
+
 } // namespace
 
 TKeeperTestIndex::TKeeperTestIndex(TFinderGrid& grid, TPassProbe& probe)
-    : Grid_(grid), Probe_(probe), PieceSeen_(new std::uint32_t[MaxPieces]()),
-      PieceQueue_(new int[MaxPieces]) {
+    : Grid_(grid), Probe_(probe) {
     for (PassEdges& mode : Modes_) {
         mode.Edges.reset(new PassEdge[MaxEdges]);
         mode.StartAt.reset(new int[MaxSide * MaxSide + 1]);
+        mode.ByTarget.reset(new int[MaxEdges]);
+        mode.TargetStartAt.reset(new int[MaxSide * MaxSide + 2]);
         mode.Status.reset(new std::uint8_t[MaxEdges]);
         mode.WitnessAt.reset(new int[MaxEdges]);
         mode.WitnessSize.reset(new int[MaxEdges]);
@@ -25,6 +31,9 @@ TKeeperTestIndex::TKeeperTestIndex(TFinderGrid& grid, TPassProbe& probe)
         mode.LastOpen.reset(new std::uint8_t[MaxEdges]);
         mode.Pool.reset(new std::int16_t[PoolSize]);
     }
+    AllocateSide(Forward_.Seen, Forward_.Queue);
+    AllocateSide(Backward_.Seen, Backward_.Queue);
+    Backward_.Backward = true;
 }
 
 void TKeeperTestIndex::PrepareCuts() {
@@ -35,37 +44,64 @@ void TKeeperTestIndex::PrepareCuts() {
     }
 }
 
-TKeeperTestIndex::PassEdges& TKeeperTestIndex::PrepareEdges(bool reverse) {
+// The pass edges whose keeper starts on free square s.
+void TKeeperTestIndex::AddEdges(PassEdges& mode, bool reverse, int s) {
+    for (int k = 0; k < 4; ++k) {
+        const int d = Delta[static_cast<std::size_t>(k)];
+        // x inner keeps every square read here inside the walled frame.
+        const int x = reverse ? s - 2 * d : s + 2 * d;
+        if (!Grid_.Inner(x) || !Grid_.Free(x)) {
+            continue;
+        }
+        const int box = reverse ? s - d : s + d;
+        const int extra = reverse ? s + d : x + d;
+        if (!Grid_.IsBox(box) || !Grid_.Free(extra)) {
+            continue;
+        }
+        const bool internal = Cuts_.Comp(x) == Cuts_.Comp(s);
+        if (internal && Cuts_.ShareBlock(Grid_, s, x)) {
+            continue;
+        }
+        const auto e = static_cast<std::size_t>(mode.Count++);
+        mode.Edges[e] = {x, k, s, extra, internal};
+        mode.Status[e] = EdgeUnknown;
+        mode.LastBlock[e] = -1;
+    }
+}
+
+// Counting sort of the edges by the entry number of X.
+void TKeeperTestIndex::IndexTargets(PassEdges& mode) {
+    const int n = Cuts_.Count();
+    int* starts = mode.TargetStartAt.get();
+    std::fill(starts, starts + n + 2, 0);
+    for (int e = 0; e < mode.Count; ++e) {
+        ++starts[Cuts_.Tin(mode.Edges[static_cast<std::size_t>(e)].X) + 2];
+    }
+    for (int t = 2; t <= n + 1; ++t) {
+        starts[t] += starts[t - 1];
+    }
+    // starts[t + 1] serves as the cursor of entry number t while placing.
+    for (int e = 0; e < mode.Count; ++e) {
+        const int t = Cuts_.Tin(mode.Edges[static_cast<std::size_t>(e)].X);
+        mode.ByTarget[static_cast<std::size_t>(starts[t + 1]++)] = e;
+    }
+}
+
+void TKeeperTestIndex::PrepareEdges(bool reverse) {
     PassEdges& mode = Modes_[reverse ? 1 : 0];
     if (mode.Generation == Grid_.Generation()) {
-        return mode;
+        return;
     }
     mode.Generation = Grid_.Generation();
     mode.Count = 0;
     mode.PoolUsed = 0;
     for (int t = 0; t < Cuts_.Count(); ++t) {
         mode.StartAt[static_cast<std::size_t>(t)] = mode.Count;
-        const int s = Cuts_.Order(t);
-        for (int k = 0; k < 4; ++k) {
-            const int d = Delta[static_cast<std::size_t>(k)];
-            // x inner keeps every square read here inside the walled frame.
-            const int x = reverse ? s - 2 * d : s + 2 * d;
-            if (!Grid_.Inner(x) || !Grid_.Free(x)) {
-                continue;
-            }
-            const int box = reverse ? s - d : s + d;
-            const int extra = reverse ? s + d : x + d;
-            if (Grid_.IsBox(box) && Grid_.Free(extra)) {
-                const auto e = static_cast<std::size_t>(mode.Count++);
-                mode.Edges[e] = {x, k, s, extra};
-                mode.Status[e] = EdgeUnknown;
-                mode.LastBlock[e] = -1;
-            }
-        }
+        AddEdges(mode, reverse, Cuts_.Order(t));
     }
     mode.StartAt[static_cast<std::size_t>(Cuts_.Count())] = mode.Count;
-    Closure_.Generation = 0;
-    return mode;
+    IndexTargets(mode);
+    Key_.Generation = 0;
 }
 
 const FloorSplit& TKeeperTestIndex::SplitFor(int p) {
@@ -112,69 +148,91 @@ bool TKeeperTestIndex::IsOpen(PassEdges& edges, bool reverse, int e, int p) {
     return edges.LastOpen[i] != 0;
 }
 
-void TKeeperTestIndex::StartClosure(bool reverse, int p, int start) {
-    if (SeenStamp_ == 0xFFFFFFFFu) {
-        std::fill(PieceSeen_.get(), PieceSeen_.get() + MaxPieces, 0u);
-        SeenStamp_ = 0;
+void TKeeperTestIndex::Restart(Side& side, int start) {
+    if (side.Stamp == 0xFFFFFFFFu) {
+        std::fill(side.Seen.get(), side.Seen.get() + MaxPieces, 0u);
+        side.Stamp = 0;
     }
-    ++SeenStamp_;
-    Closure_ = {};
-    Closure_.Generation = Grid_.Generation();
-    Closure_.Reverse = reverse;
-    Closure_.P = p;
-    Closure_.Start = start;
-    PieceSeen_[static_cast<std::size_t>(start)] = SeenStamp_;
-    PieceQueue_[static_cast<std::size_t>(Closure_.Tail++)] = start;
+    ++side.Stamp;
+    side.Head = side.Tail = 0;
+    side.RangeCount = side.RangeIndex = side.EdgeIndex = side.EdgeEnd = 0;
+    side.Exhausted = false;
+    side.Seen[static_cast<std::size_t>(start)] = side.Stamp;
+    side.Queue[static_cast<std::size_t>(side.Tail++)] = start;
 }
 
-// The next pass edge out of the pieces reached so far; false when there is none.
-bool TKeeperTestIndex::NextEdge(int& e) {
-    Closure& c = Closure_;
-    const PassEdges& edges = Modes_[c.Reverse ? 1 : 0];
-    while (c.EdgeIndex == c.EdgeEnd) {
-        if (c.RangeIndex < c.RangeCount) {
-            const TinRange range = c.Ranges[static_cast<std::size_t>(c.RangeIndex++)];
-            c.EdgeIndex = edges.StartAt[static_cast<std::size_t>(range.Begin)];
-            c.EdgeEnd = edges.StartAt[static_cast<std::size_t>(range.End)];
+// The next pass edge out of (forward) or into (backward) the pieces the side
+// holds; -1 when there is none.
+int TKeeperTestIndex::NextEdge(Side& side, const PassEdges& edges) {
+    const int* starts = side.Backward ? edges.TargetStartAt.get() : edges.StartAt.get();
+    while (side.EdgeIndex == side.EdgeEnd) {
+        if (side.RangeIndex < side.RangeCount) {
+            const TinRange range = side.Ranges[static_cast<std::size_t>(side.RangeIndex++)];
+            side.EdgeIndex = starts[range.Begin];
+            side.EdgeEnd = starts[range.End];
             continue;
         }
-        if (c.Head == c.Tail) {
-            return false;
+        if (side.Head == side.Tail) {
+            return -1;
         }
-        const int piece = PieceQueue_[static_cast<std::size_t>(c.Head++)];
-        c.RangeCount = Cuts_.PieceRanges(piece, Split_, c.Ranges);
-        c.RangeIndex = 0;
+        const int piece = side.Queue[static_cast<std::size_t>(side.Head++)];
+        side.RangeCount = Cuts_.PieceRanges(piece, Split_, side.Ranges);
+        side.RangeIndex = 0;
+        side.InSplit = piece >= Cuts_.CompCount();
     }
-    e = c.EdgeIndex++;
-    return true;
+    const int i = side.EdgeIndex++;
+    return side.Backward ? edges.ByTarget[static_cast<std::size_t>(i)] : i;
 }
 
-bool TKeeperTestIndex::ClosureReaches(bool reverse, int p, int start, int goal) {
-    Closure& c = Closure_;
-    if (c.Generation != Grid_.Generation() || c.Reverse != reverse || c.P != p ||
-        c.Start != start) {
-        StartClosure(reverse, p, start);
-    }
+// Follows one edge on one side; true when the two sides meet.
+bool TKeeperTestIndex::Advance(Side& own, const Side& other, bool reverse, int p) {
     PassEdges& edges = Modes_[reverse ? 1 : 0];
-    while (PieceSeen_[static_cast<std::size_t>(goal)] != SeenStamp_) {
-        int e = 0;
-        if (c.Exhausted || !NextEdge(e)) {
-            c.Exhausted = true;
+    const int e = NextEdge(own, edges);
+    if (e < 0) {
+        own.Exhausted = true;
+        return false;
+    }
+    const PassEdge& edge = edges.Edges[static_cast<std::size_t>(e)];
+    // Inside a component the box does not split, both ends are in one piece.
+    if ((edge.Internal && !own.InSplit) || edge.X == p || edge.Extra == p || edge.Source == p) {
+        return false;
+    }
+    const int piece = Cuts_.PieceOf(own.Backward ? edge.Source : edge.X, Split_);
+    if (own.Has(piece) || !IsOpen(edges, reverse, e, p)) {
+        return false;
+    }
+    own.Seen[static_cast<std::size_t>(piece)] = own.Stamp;
+    own.Queue[static_cast<std::size_t>(own.Tail++)] = piece;
+    return other.Has(piece);
+}
+
+bool TKeeperTestIndex::Connects(bool reverse, int p, int start, int goal) {
+    const ForwardKey key{Grid_.Generation(), reverse, p, start};
+    if (!(Key_ == key)) {
+        Restart(Forward_, start);
+        Key_ = key;
+    }
+    if (Forward_.Has(goal)) {
+        return true;
+    }
+    if (Forward_.Exhausted) {
+        return false;
+    }
+    Restart(Backward_, goal);
+    for (;;) {
+        if (Advance(Forward_, Backward_, reverse, p)) {
+            return true;
+        }
+        if (Forward_.Exhausted) {
             return false;
         }
-        const PassEdge& edge = edges.Edges[static_cast<std::size_t>(e)];
-        if (edge.X == p || edge.Extra == p) {
-            continue;
+        if (Advance(Backward_, Forward_, reverse, p)) {
+            return true;
         }
-        const int piece = Cuts_.PieceOf(edge.X, Split_);
-        if (PieceSeen_[static_cast<std::size_t>(piece)] == SeenStamp_ ||
-            !IsOpen(edges, reverse, e, p)) {
-            continue;
+        if (Backward_.Exhausted) {
+            return false;
         }
-        PieceSeen_[static_cast<std::size_t>(piece)] = SeenStamp_;
-        PieceQueue_[static_cast<std::size_t>(c.Tail++)] = piece;
     }
-    return true;
 }
 
 bool TKeeperTestIndex::CanReach(bool reverse, bool goThrough, int p, int k, int q) {
@@ -189,7 +247,7 @@ bool TKeeperTestIndex::CanReach(bool reverse, bool goThrough, int p, int k, int 
         return false;
     }
     PrepareEdges(reverse);
-    return ClosureReaches(reverse, p, keeperPiece, goalPiece);
+    return Connects(reverse, p, keeperPiece, goalPiece);
 }
 
 } // namespace lodrin::finder

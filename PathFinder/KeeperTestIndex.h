@@ -18,10 +18,13 @@ namespace lodrin::finder {
 // the cut squares of the free floor (numbered once per map): with the box on P
 // the floor falls into pieces, and K reaches Q on foot when both lie in the same
 // piece. Going through is a pass edge from the piece of the keeper's starting
-// square to the piece of the square it lands on; the pass tests behind the edges
-// run once per map and mode with P absent, keep the squares each success relies
-// on, and are run again only when P lies on one of those squares. A box adds an
-// obstacle, so a test that fails without P fails with it too.
+// square to the piece of the square it lands on; an edge whose two ends lie in
+// one block of the floor never joins two pieces and is left out. The pass tests
+// behind the edges run once per map and mode with P absent, keep the squares each
+// success relies on, and are run again only when P lies on one of those squares;
+// a box adds an obstacle, so a test that fails without P fails with it too.
+// Reaching Q's piece over pass edges is searched from both ends, one edge each in
+// turn, so a test costs about the smaller side.
 class TKeeperTestIndex {
 public:
     TKeeperTestIndex(TFinderGrid& grid, TPassProbe& probe);
@@ -38,16 +41,19 @@ private:
         int Dir;
         int Source;
         int Extra;
+        bool Internal; // X lies in the source's component (then only P can part them)
     };
     enum : std::uint8_t { EdgeUnknown = 0, EdgeClosed = 1, EdgeOpen = 2 };
 
-    // The pass edges of one mode, sorted by the entry number of their source.
+    // The pass edges of one mode, sorted by the entry number of their source, and
+    // an index of them sorted by the entry number of X. Fixed-size buffers.
     struct PassEdges {
         std::uint32_t Generation = 0;
         int Count = 0;
-        // Fixed-size buffers, written before they are read.
         std::unique_ptr<PassEdge[]> Edges;
-        std::unique_ptr<int[]> StartAt; // first edge whose source has entry number >= t
+        std::unique_ptr<int[]> StartAt;       // first edge whose source has entry number >= t
+        std::unique_ptr<int[]> ByTarget;      // edge indices in order of X's entry number
+        std::unique_ptr<int[]> TargetStartAt; // first of ByTarget whose X has entry number >= t
         std::unique_ptr<std::uint8_t[]> Status;
         std::unique_ptr<int[]> WitnessAt;
         std::unique_ptr<int[]> WitnessSize; // -1: none kept, test again for every P
@@ -57,13 +63,13 @@ private:
         int PoolUsed = 0;
     };
 
-    // A breadth-first search over pieces from one start piece, kept so that the
-    // next test with the same box square and start piece continues it.
-    struct Closure {
-        std::uint32_t Generation = 0;
-        bool Reverse = false;
-        int P = -1;
-        int Start = -1;
+    // One end of the search over pieces: forward it follows edges out of the
+    // pieces it holds, backward edges into them.
+    struct Side {
+        bool Backward = false;
+        std::unique_ptr<std::uint32_t[]> Seen;
+        std::uint32_t Stamp = 0;
+        std::unique_ptr<int[]> Queue;
         int Head = 0;
         int Tail = 0;
         std::array<TinRange, 6> Ranges{};
@@ -71,17 +77,31 @@ private:
         int RangeIndex = 0;
         int EdgeIndex = 0;
         int EdgeEnd = 0;
+        bool InSplit = false; // the piece being scanned is one of P's component
         bool Exhausted = false;
+        bool Has(int piece) const { return Seen[static_cast<std::size_t>(piece)] == Stamp; }
+    };
+
+    // What the forward side was started from; the next test with the same key continues it.
+    struct ForwardKey {
+        std::uint32_t Generation = 0;
+        bool Reverse = false;
+        int P = -1;
+        int Start = -1;
+        friend bool operator==(const ForwardKey&, const ForwardKey&) = default;
     };
 
     void PrepareCuts();
-    PassEdges& PrepareEdges(bool reverse);
+    void PrepareEdges(bool reverse);
+    void AddEdges(PassEdges& mode, bool reverse, int s);
+    void IndexTargets(PassEdges& mode);
     const FloorSplit& SplitFor(int p);
     bool IsOpen(PassEdges& edges, bool reverse, int e, int p);
     bool WitnessHolds(const PassEdges& edges, int e, int p) const;
-    void StartClosure(bool reverse, int p, int start);
-    bool ClosureReaches(bool reverse, int p, int start, int goal);
-    bool NextEdge(int& e);
+    void Restart(Side& side, int start);
+    int NextEdge(Side& side, const PassEdges& edges);
+    bool Advance(Side& own, const Side& other, bool reverse, int p);
+    bool Connects(bool reverse, int p, int start, int goal);
 
     TFinderGrid& Grid_;
     TPassProbe& Probe_;
@@ -90,10 +110,9 @@ private:
     FloorSplit Split_;
     std::uint32_t SplitGeneration_ = 0;
     std::array<PassEdges, 2> Modes_;
-    Closure Closure_;
-    std::unique_ptr<std::uint32_t[]> PieceSeen_;
-    std::unique_ptr<int[]> PieceQueue_;
-    std::uint32_t SeenStamp_ = 0;
+    Side Forward_;
+    Side Backward_;
+    ForwardKey Key_;
 };
 
 } // namespace lodrin::finder

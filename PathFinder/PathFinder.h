@@ -113,6 +113,7 @@ private:
     bool Emit(char ch);
     int NewNode();
     void InsertNode(int node);
+    int TakeFirstNode();
 
     std::unique_ptr<finder::TFinderWork> Work_;
     bool GoThrough_ = false;

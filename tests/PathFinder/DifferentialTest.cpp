@@ -241,15 +241,25 @@ protected:
                   << " box routes, " << keeperTests << " direct keeper tests compared\n";
     }
 
-    void Run(unsigned seed, int count, int minSide, int maxSide, double maxWalls, double maxBoxes,
-             int boxesPerBoard = 3) {
-        selections = boxesPerBoard;
+    // Boards of random size and density; every other one with going through on.
+    struct Plan {
+        int Count = 0;
+        int MinSide = 3, MaxSide = 12;
+        double MaxWalls = 0.3;
+        double MinBoxes = 0.0, MaxBoxes = 0.3;
+        int BoxesPerBoard = 3;
+        bool AlwaysGoThrough = false;
+    };
+
+    void Run(unsigned seed, const Plan& plan) {
+        selections = plan.BoxesPerBoard;
         std::mt19937 rng(seed);
-        std::uniform_int_distribution<int> side(minSide, maxSide);
-        std::uniform_real_distribution<double> walls(0.0, maxWalls), boxes(0.0, maxBoxes);
-        for (int i = 0; i < count && !HasFatalFailure(); ++i, ++boards) {
+        std::uniform_int_distribution<int> side(plan.MinSide, plan.MaxSide);
+        std::uniform_real_distribution<double> walls(0.0, plan.MaxWalls);
+        std::uniform_real_distribution<double> boxes(plan.MinBoxes, plan.MaxBoxes);
+        for (int i = 0; i < plan.Count && !HasFatalFailure(); ++i, ++boards) {
             const RandomBoard b = MakeBoard(rng, side(rng), side(rng), walls(rng), boxes(rng));
-            Compare(b, i % 2 == 0, rng);
+            Compare(b, plan.AlwaysGoThrough || i % 2 == 0, rng);
         }
     }
 
@@ -260,15 +270,32 @@ protected:
 };
 
 TEST_F(Differential, SmallBoards) {
-    Run(20240611u, 1500, 3, 12, 0.35, 0.4);
+    Run(20240611u, {.Count = 1500, .MinSide = 3, .MaxSide = 12, .MaxWalls = 0.35, .MaxBoxes = 0.4});
 }
 
 TEST_F(Differential, MediumBoards) {
-    Run(777u, 150, 12, 40, 0.3, 0.35);
+    Run(777u, {.Count = 150, .MinSide = 12, .MaxSide = 40, .MaxWalls = 0.3, .MaxBoxes = 0.35});
+}
+
+// A floor crowded with boxes is tree-like: nearly every square cuts it, and the
+// keeper tests lean on going through.
+TEST_F(Differential, CrowdedBoardsGoingThrough) {
+    Run(31337u, {.Count = 60,
+                 .MinSide = 15,
+                 .MaxSide = 45,
+                 .MaxWalls = 0.1,
+                 .MinBoxes = 0.15,
+                 .MaxBoxes = 0.35,
+                 .AlwaysGoThrough = true});
 }
 
 TEST_F(Differential, LargeBoards) {
-    Run(4242u, 4, 90, 100, 0.25, 0.2, 1);
+    Run(4242u, {.Count = 4,
+                .MinSide = 90,
+                .MaxSide = 100,
+                .MaxWalls = 0.25,
+                .MaxBoxes = 0.2,
+                .BoxesPerBoard = 1});
 }
 
 } // namespace
