@@ -93,12 +93,7 @@ bool TPathFinder::CanReachAt(bool reverse, int p, int k, int q) {
 
 void TPathFinder::BoxReach(bool reverse, int box, int keeper) {
     TFinderWork& w = *Work_;
-    const std::uint8_t keep = reverse ? 0x0F : 0xF0;
-    for (int r = 0; r < w.Grid.Height(); ++r) {
-        for (int c = 0; c < w.Grid.Width(); ++c) {
-            w.BoxLayer[static_cast<std::size_t>(GridIndex(r, c))] &= keep;
-        }
-    }
+    ClearHalf(w.BoxLayer, w.Grid, reverse);
     w.PushDone.fill(0);
     const int p0 = w.Grid.ToGrid(box);
     const int k0 = w.Grid.ToGrid(keeper);
@@ -226,6 +221,17 @@ std::string_view TPathFinder::BoxPath(bool reverse, int box, int target, int kee
     if (!Reference_) {
         ClearKeeperHalf(reverse);
     }
+    if (!SearchRoute(reverse, p0, t, k0)) {
+        return {};
+    }
+    ReplayRoute(reverse, p0, k0, TakeRoute(t));
+    return {w.Moves.data(), static_cast<std::size_t>(w.MoveCount)};
+}
+
+// Expands route nodes in the order of the list until a push reaches the target;
+// every accepted push leaves a step record.
+bool TPathFinder::SearchRoute(bool reverse, int box, int target, int keeper) {
+    TFinderWork& w = *Work_;
     w.FreeNode = -1;
     w.UnusedNode = 0;
     w.Head = -1;
@@ -233,7 +239,8 @@ std::string_view TPathFinder::BoxPath(bool reverse, int box, int target, int kee
     w.NextOrder = 0;
     w.StepCount = 0;
     const int start = NewNode();
-    w.Nodes[static_cast<std::size_t>(start)] = {p0, k0, Manhattan(p0, t), 0, -1, -1, -1, 0};
+    w.Nodes[static_cast<std::size_t>(start)] = {box, keeper, Manhattan(box, target), 0, -1, -1,
+                                                -1,  0};
     InsertNode(start);
     bool reached = false;
     while (!reached) {
@@ -244,34 +251,40 @@ std::string_view TPathFinder::BoxPath(bool reverse, int box, int target, int kee
         const RouteNode node = w.Nodes[static_cast<std::size_t>(taken)];
         w.Nodes[static_cast<std::size_t>(taken)].Next = w.FreeNode;
         w.FreeNode = taken;
-        for (int k = 0; k < 4 && !reached; ++k) {
-            const auto done = static_cast<std::size_t>(node.Box * 4 + k);
-            int q = 0, end = 0;
-            if (w.PushDone[done] != 0 || !PushSquares(reverse, node.Box, k, q, end) ||
-                !CanReachAt(reverse, node.Box, node.Keeper, q)) {
-                continue;
-            }
-            w.PushDone[done] = 1;
-            const int n = node.Box + Delta[static_cast<std::size_t>(k)];
-            const int fresh = NewNode();
-            if (fresh < 0 || w.StepCount >= StepLimit) {
-                break;
-            }
-            const int turns = k == node.Direction ? node.Turns : node.Turns + 1;
-            w.Nodes[static_cast<std::size_t>(fresh)] = {
-                n, end, Manhattan(n, t), node.Pushes + 1, turns, k, -1, 0};
-            InsertNode(fresh);
-            w.Steps[static_cast<std::size_t>(w.StepCount++)] = StepRecord(node.Direction, k, n);
-            reached = n == t;
-        }
+        reached = ExpandRoute(reverse, node, target);
     }
     w.Head = -1;
     w.HeapSize = 0;
-    if (!reached) {
-        return {};
+    return reached;
+}
+
+// Inserts a node for every push the node's box and keeper allow; true when one
+// of them brought the box to the target, which ends the expansion at once.
+bool TPathFinder::ExpandRoute(bool reverse, const RouteNode& node, int target) {
+    TFinderWork& w = *Work_;
+    for (int k = 0; k < 4; ++k) {
+        const auto done = static_cast<std::size_t>(node.Box * 4 + k);
+        int q = 0, end = 0;
+        if (w.PushDone[done] != 0 || !PushSquares(reverse, node.Box, k, q, end) ||
+            !CanReachAt(reverse, node.Box, node.Keeper, q)) {
+            continue;
+        }
+        w.PushDone[done] = 1;
+        const int n = node.Box + Delta[static_cast<std::size_t>(k)];
+        const int fresh = NewNode();
+        if (fresh < 0 || w.StepCount >= StepLimit) {
+            return false;
+        }
+        const int turns = k == node.Direction ? node.Turns : node.Turns + 1;
+        w.Nodes[static_cast<std::size_t>(fresh)] = {
+            n, end, Manhattan(n, target), node.Pushes + 1, turns, k, -1, 0};
+        InsertNode(fresh);
+        w.Steps[static_cast<std::size_t>(w.StepCount++)] = StepRecord(node.Direction, k, n);
+        if (n == target) {
+            return true;
+        }
     }
-    ReplayRoute(reverse, p0, k0, TakeRoute(t));
-    return {w.Moves.data(), static_cast<std::size_t>(w.MoveCount)};
+    return false;
 }
 
 // Chains the pushes from the target back to the start, newest record first;

@@ -54,6 +54,18 @@ struct RouteNode {
     int Order;     // insertion number: equal keys leave in the order they came
 };
 
+// Clears the forward (low) or reverse (high) half of a mark layer over the board.
+inline void ClearHalf(std::array<std::uint8_t, GridCells>& layer, const TFinderGrid& grid,
+                      bool reverse) {
+    const std::uint8_t keep = reverse ? 0x0F : 0xF0;
+    for (int r = 0; r < grid.Height(); ++r) {
+        std::uint8_t* row = &layer[static_cast<std::size_t>(GridIndex(r, 0))];
+        for (int c = 0; c < grid.Width(); ++c) {
+            row[c] &= keep;
+        }
+    }
+}
+
 // Buffers that every search writes before it reads them are left uninitialised,
 // so that a new finder does not touch memory it may never use.
 struct TFinderWork {

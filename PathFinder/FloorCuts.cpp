@@ -76,16 +76,20 @@ void TFloorCuts::NumberComponent(const TFinderGrid& grid, int root) {
         const auto ip = static_cast<std::size_t>(parent);
         Low_[ip] = std::min(Low_[ip], Low_[iu]);
         if (Low_[iu] >= Tin_[ip]) {
-            const int closing = EdgeBetween(parent, u);
-            const int block = BlockCount_++;
-            int e = -1;
-            do {
-                e = EdgeStack_[static_cast<std::size_t>(--edges)];
-                BlockOf_[static_cast<std::size_t>(e)] = block;
-            } while (e != closing);
+            CloseBlock(EdgeBetween(parent, u), edges);
         }
     }
     CompRange_[static_cast<std::size_t>(comp)] = {begin, Count_};
+}
+
+// The edges stacked down to and including the closing one form one block.
+void TFloorCuts::CloseBlock(int closing, int& edges) {
+    const int block = BlockCount_++;
+    int e = -1;
+    do {
+        e = EdgeStack_[static_cast<std::size_t>(--edges)];
+        BlockOf_[static_cast<std::size_t>(e)] = block;
+    } while (e != closing);
 }
 
 bool TFloorCuts::ShareBlock(const TFinderGrid& grid, int a, int b) const {

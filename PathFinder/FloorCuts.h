@@ -56,6 +56,7 @@ public:
 
 private:
     void NumberComponent(const TFinderGrid& grid, int root);
+    void CloseBlock(int closing, int& edges);
 
     std::array<int, GridCells> Comp_;
     std::array<int, GridCells> Tin_;

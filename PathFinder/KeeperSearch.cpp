@@ -26,46 +26,54 @@ constexpr std::uint8_t PassBoxBit(bool reverse) {
 
 bool TPathFinder::SearchKeeper(const KeeperSearch& search, int start) {
     TFinderWork& w = *Work_;
-    const std::uint8_t half = HalfMask(search.Reverse);
-    int markValue = ReachBit(search.Reverse);
-    int head = 0;
-    int tail = 0;
-    w.KeeperLayer[static_cast<std::size_t>(start)] |= static_cast<std::uint8_t>(markValue);
-    w.Queue[static_cast<std::size_t>(tail++)] = start;
+    SearchState state{ReachBit(search.Reverse), 0, 0};
+    w.KeeperLayer[static_cast<std::size_t>(start)] |= static_cast<std::uint8_t>(state.MarkValue);
+    w.Queue[static_cast<std::size_t>(state.Tail++)] = start;
     w.ScanCount = -1;
     w.Memo.NextSearch();
     for (;;) {
-        while (head < tail) {
-            const int u = w.Queue[static_cast<std::size_t>(head++)];
-            for (int k = 0; k < 4; ++k) {
-                const int v = u + Delta[static_cast<std::size_t>(k)];
-                const auto iv = static_cast<std::size_t>(v);
-                if (!w.Grid.Free(v) || (w.KeeperLayer[iv] & half) != 0) {
-                    continue;
-                }
-                w.KeeperLayer[iv] |= static_cast<std::uint8_t>(markValue);
-                if (search.RecordParents) {
-                    w.Parent[iv] = static_cast<std::int16_t>(k);
-                }
-                if (tail < QueueLimit) {
-                    w.Queue[static_cast<std::size_t>(tail++)] = v;
-                }
-                if (v == search.Target) {
-                    return true;
-                }
-            }
+        if (Spread(search, state)) {
+            return true;
         }
         if (!GoThrough_) {
             return false;
         }
-        const int before = tail;
-        if (ScanPasses(search, markValue, tail)) {
+        const int before = state.Tail;
+        if (ScanPasses(search, state)) {
             return true;
         }
-        if (tail == before) {
+        if (state.Tail == before) {
             return false;
         }
     }
+}
+
+// Breadth-first over free squares without a mark of the mode until the queue runs
+// out; true as soon as the target is marked.
+bool TPathFinder::Spread(const KeeperSearch& search, SearchState& state) {
+    TFinderWork& w = *Work_;
+    const std::uint8_t half = HalfMask(search.Reverse);
+    while (state.Head < state.Tail) {
+        const int u = w.Queue[static_cast<std::size_t>(state.Head++)];
+        for (int k = 0; k < 4; ++k) {
+            const int v = u + Delta[static_cast<std::size_t>(k)];
+            const auto iv = static_cast<std::size_t>(v);
+            if (!w.Grid.Free(v) || (w.KeeperLayer[iv] & half) != 0) {
+                continue;
+            }
+            w.KeeperLayer[iv] |= static_cast<std::uint8_t>(state.MarkValue);
+            if (search.RecordParents) {
+                w.Parent[iv] = static_cast<std::int16_t>(k);
+            }
+            if (state.Tail < QueueLimit) {
+                w.Queue[static_cast<std::size_t>(state.Tail++)] = v;
+            }
+            if (v == search.Target) {
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 void TPathFinder::BuildScanList() {
@@ -83,51 +91,14 @@ void TPathFinder::BuildScanList() {
 }
 
 // One scan of the inner squares row by row for squares reached by going through;
-// true when the target was among them.
-bool TPathFinder::ScanPasses(const KeeperSearch& search, int& markValue, int& tail) {
+// true when the target was among them. The fast search visits only the squares
+// beside a box, in the same order.
+bool TPathFinder::ScanPasses(const KeeperSearch& search, SearchState& state) {
     TFinderWork& w = *Work_;
-    const bool rev = search.Reverse;
-    const std::uint8_t half = HalfMask(rev);
-    const std::uint8_t reach = ReachBit(rev);
-    auto marked = [&](int i) { return (w.KeeperLayer[static_cast<std::size_t>(i)] & reach) != 0; };
-    auto tryPasses = [&](int x) {
-        if (!w.Grid.Free(x) || (w.KeeperLayer[static_cast<std::size_t>(x)] & half) != 0) {
-            return false;
-        }
-        bool queued = false;
-        for (int k = 0; k < 4; ++k) {
-            const int d = Delta[static_cast<std::size_t>(k)];
-            // Squares off the board are walls in the map and never marked.
-            const int box = rev ? x + d : x - d;
-            const bool ready = rev ? marked(x + 3 * d) && w.Grid.IsBox(box) && marked(x + 2 * d)
-                                   : marked(x - 2 * d) && w.Grid.IsBox(box) && w.Grid.Free(x + d);
-            int pushes = 0;
-            if (!ready || box == search.SkipBox || !PassResult(rev, x, k, pushes)) {
-                continue;
-            }
-            if (search.MarkThrough) {
-                markValue |= ThroughBit(rev);
-                w.KeeperLayer[static_cast<std::size_t>(box)] |= PassBoxBit(rev);
-            }
-            w.KeeperLayer[static_cast<std::size_t>(x)] |=
-                static_cast<std::uint8_t>(search.MarkThrough ? markValue : reach);
-            if (search.RecordParents) {
-                w.Parent[static_cast<std::size_t>(x)] = static_cast<std::int16_t>(pushes * 10 + k);
-            }
-            if (!queued && tail < QueueLimit) {
-                w.Queue[static_cast<std::size_t>(tail++)] = x;
-                queued = true;
-            }
-            if (x == search.Target) {
-                return true;
-            }
-        }
-        return false;
-    };
     if (Reference_) {
         for (int r = 1; r < w.Grid.Height() - 1; ++r) {
             for (int c = 1; c < w.Grid.Width() - 1; ++c) {
-                if (tryPasses(GridIndex(r, c))) {
+                if (TryPasses(search, state, GridIndex(r, c))) {
                     return true;
                 }
             }
@@ -138,7 +109,55 @@ bool TPathFinder::ScanPasses(const KeeperSearch& search, int& markValue, int& ta
         BuildScanList();
     }
     for (int i = 0; i < w.ScanCount; ++i) {
-        if (tryPasses(w.ScanList[static_cast<std::size_t>(i)])) {
+        if (TryPasses(search, state, w.ScanList[static_cast<std::size_t>(i)])) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Whether the keeper stands ready to go through the box beside x in direction k:
+// forward on x - 2d with the box on x - d and x + d free, reverse on x + 2d and
+// x + 3d with the box on x + d. Squares off the board are walls and never marked.
+bool TPathFinder::PassReady(bool reverse, int x, int k) const {
+    const TFinderWork& w = *Work_;
+    const std::uint8_t reach = ReachBit(reverse);
+    const int d = Delta[static_cast<std::size_t>(k)];
+    auto marked = [&](int i) { return (w.KeeperLayer[static_cast<std::size_t>(i)] & reach) != 0; };
+    return reverse ? marked(x + 3 * d) && w.Grid.IsBox(x + d) && marked(x + 2 * d)
+                   : marked(x - 2 * d) && w.Grid.IsBox(x - d) && w.Grid.Free(x + d);
+}
+
+// Tries the four directions of going through to unmarked free square x; true when
+// x is the target and passed.
+bool TPathFinder::TryPasses(const KeeperSearch& search, SearchState& state, int x) {
+    TFinderWork& w = *Work_;
+    const bool rev = search.Reverse;
+    if (!w.Grid.Free(x) || (w.KeeperLayer[static_cast<std::size_t>(x)] & HalfMask(rev)) != 0) {
+        return false;
+    }
+    bool queued = false;
+    for (int k = 0; k < 4; ++k) {
+        const int box =
+            rev ? x + Delta[static_cast<std::size_t>(k)] : x - Delta[static_cast<std::size_t>(k)];
+        int pushes = 0;
+        if (!PassReady(rev, x, k) || box == search.SkipBox || !PassResult(rev, x, k, pushes)) {
+            continue;
+        }
+        if (search.MarkThrough) {
+            state.MarkValue |= ThroughBit(rev);
+            w.KeeperLayer[static_cast<std::size_t>(box)] |= PassBoxBit(rev);
+        }
+        w.KeeperLayer[static_cast<std::size_t>(x)] |=
+            static_cast<std::uint8_t>(search.MarkThrough ? state.MarkValue : ReachBit(rev));
+        if (search.RecordParents) {
+            w.Parent[static_cast<std::size_t>(x)] = static_cast<std::int16_t>(pushes * 10 + k);
+        }
+        if (!queued && state.Tail < QueueLimit) {
+            w.Queue[static_cast<std::size_t>(state.Tail++)] = x;
+            queued = true;
+        }
+        if (x == search.Target) {
             return true;
         }
     }
@@ -252,25 +271,32 @@ int TPathFinder::PassSegmentAt(bool reverse, int x, int k, int n) {
     if (!found) {
         return -1;
     }
-    int steps = 0;
-    for (int s = goal; s != keeper;
-         s -= Delta[static_cast<std::size_t>(w.PassParent[static_cast<std::size_t>(s)])]) {
-        ++steps;
-    }
+    const int steps = WriteWalk(keeper, goal, n);
     const char push = FinderChars[static_cast<std::size_t>(4 + k)];
     const char back = FinderChars[static_cast<std::size_t>(
         4 + FinderDirectionOrder[static_cast<std::size_t>(k)].Opposite)];
-    int at = n + steps;
-    for (int s = goal; s != keeper;) {
-        const int dir = w.PassParent[static_cast<std::size_t>(s)];
-        w.Segment[static_cast<std::size_t>(--at)] = FinderChars[static_cast<std::size_t>(dir)];
-        s -= Delta[static_cast<std::size_t>(dir)];
-    }
     for (int i = 0; i < n; ++i) {
         w.Segment[static_cast<std::size_t>(i)] = push;
         w.Segment[static_cast<std::size_t>(n + steps + i)] = back;
     }
     return 2 * n + steps;
+}
+
+// Writes the walk WalkAround found from keeper to goal into the segment buffer
+// from position 'at' on, in order of play; returns its length.
+int TPathFinder::WriteWalk(int keeper, int goal, int at) {
+    TFinderWork& w = *Work_;
+    auto parent = [&](int s) { return w.PassParent[static_cast<std::size_t>(s)]; };
+    int steps = 0;
+    for (int s = goal; s != keeper; s -= Delta[static_cast<std::size_t>(parent(s))]) {
+        ++steps;
+    }
+    int write = at + steps;
+    for (int s = goal; s != keeper; s -= Delta[static_cast<std::size_t>(parent(s))]) {
+        w.Segment[static_cast<std::size_t>(--write)] =
+            FinderChars[static_cast<std::size_t>(parent(s))];
+    }
+    return steps;
 }
 
 int TPathFinder::KeeperPathAt(bool reverse, int target, int start) {

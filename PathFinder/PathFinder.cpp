@@ -66,14 +66,7 @@ bool TPathFinder::IsBoxReachRev(int p) const {
 }
 
 void TPathFinder::ClearKeeperHalf(bool reverse) {
-    const std::uint8_t keep = reverse ? 0x0F : 0xF0;
-    const TFinderGrid& grid = Work_->Grid;
-    for (int r = 0; r < grid.Height(); ++r) {
-        std::uint8_t* row = &Work_->KeeperLayer[static_cast<std::size_t>(GridIndex(r, 0))];
-        for (int c = 0; c < grid.Width(); ++c) {
-            row[c] &= keep;
-        }
-    }
+    ClearHalf(Work_->KeeperLayer, Work_->Grid, reverse);
 }
 
 void TPathFinder::KeeperReach(bool reverse, const std::int32_t* cells, int keeper) {

@@ -8,7 +8,8 @@ namespace lodrin {
 
 namespace finder {
 struct TFinderWork;
-}
+struct RouteNode;
+} // namespace finder
 
 // The trial field's path finder: where the keeper can walk (also by going
 // through a box), the keeper's shortest moves to a square, where a selected box
@@ -96,18 +97,30 @@ private:
         bool MarkThrough = false;   // mark squares reached only by going through, and the boxes
         bool RecordParents = false; // record how each square was entered
     };
+    // What a keeper search has done so far: the value it marks with, its queue.
+    struct SearchState {
+        int MarkValue = 0;
+        int Head = 0;
+        int Tail = 0;
+    };
     bool SearchKeeper(const KeeperSearch& search, int start);
-    bool ScanPasses(const KeeperSearch& search, int& markValue, int& tail);
+    bool Spread(const KeeperSearch& search, SearchState& state);
+    bool ScanPasses(const KeeperSearch& search, SearchState& state);
+    bool PassReady(bool reverse, int x, int k) const;
+    bool TryPasses(const KeeperSearch& search, SearchState& state, int x);
     bool PassResult(bool reverse, int x, int k, int& pushes);
     void BuildScanList();
     void ClearKeeperHalf(bool reverse);
     bool PassTestAt(bool reverse, int a, int s, int t, int k);
     bool WalkAround(int from, int to, int avoid, bool keepParents);
     int PassSegmentAt(bool reverse, int x, int k, int n);
+    int WriteWalk(int keeper, int goal, int at);
     int KeeperPathAt(bool reverse, int target, int start);
     bool KeeperReachToAt(bool reverse, int p, int k, int q);
     bool CanReachAt(bool reverse, int p, int k, int q);
     bool PushSquares(bool reverse, int p, int k, int& q, int& end) const;
+    bool SearchRoute(bool reverse, int box, int target, int keeper);
+    bool ExpandRoute(bool reverse, const finder::RouteNode& node, int target);
     int TakeRoute(int target);
     int ReplayRoute(bool reverse, int box, int keeper, int pushes);
     bool Emit(char ch);

@@ -131,119 +131,99 @@ void TTrialPlay::Run(bool (TTrialPlay::*step)(char), int n, bool redo) {
     }
 }
 
-// Forward play of the next move: a step, or a push when a box stands ahead.
-bool TTrialPlay::StepForward(char move) {
-    const int k = LurdDirection(move);
+// The keeper moves one square along dir (sign -1: against it). A push moves the
+// box on that square one further; a pull drags the box on the far side of the
+// keeper into the square the keeper leaves. False, with nothing changed, when the
+// squares do not allow it.
+bool TTrialPlay::Walk(int dir, int sign, Carry carry) {
     const int keeper = KeeperPos_;
-    const int ahead = k < 0 ? -1 : Neighbour(keeper, k, 1);
-    if (ahead < 0) {
-        return Fail(move);
+    const int to = Neighbour(keeper, dir, sign);
+    if (to < 0) {
+        return false;
     }
-    std::int32_t& target = Cells_[static_cast<std::size_t>(ahead)];
-    char recorded = LurdLower(move);
-    if (IsBoxCode(target)) {
-        const int beyond = Neighbour(keeper, k, 2);
-        if (beyond < 0 || !IsFreeCode(Cells_[static_cast<std::size_t>(beyond)])) {
-            return Fail(move);
+    std::int32_t& target = Cells_[static_cast<std::size_t>(to)];
+    std::int32_t& here = Cells_[static_cast<std::size_t>(keeper)];
+    if (carry == Carry::Push) {
+        const int beyond = Neighbour(keeper, dir, 2 * sign);
+        if (!IsBoxCode(target) || beyond < 0 ||
+            !IsFreeCode(Cells_[static_cast<std::size_t>(beyond)])) {
+            return false;
         }
         Cells_[static_cast<std::size_t>(beyond)] += 2;
         target += 2;
-        ++PushCount_;
-        recorded = LurdUpper(move);
-    } else if (IsFreeCode(target)) {
-        target += 4;
+        here -= 4;
     } else {
-        return Fail(move);
+        const int behind = carry == Carry::Pull ? Neighbour(keeper, dir, -sign) : -1;
+        if (!IsFreeCode(target) ||
+            (carry == Carry::Pull &&
+             (behind < 0 || !IsBoxCode(Cells_[static_cast<std::size_t>(behind)])))) {
+            return false;
+        }
+        if (carry == Carry::Pull) {
+            Cells_[static_cast<std::size_t>(behind)] -= 2;
+        }
+        target += 4;
+        here -= carry == Carry::Pull ? 2 : 4;
     }
-    Cells_[static_cast<std::size_t>(keeper)] -= 4;
+    KeeperPos_ = to;
+    return true;
+}
+
+// A move played: from the top of the tail onto the end of the record.
+void TTrialPlay::Played(char recorded, bool moved) {
     ++MoveCount_;
+    PushCount_ += moved;
     Tail_.pop_back();
     Record_.push_back(recorded);
-    KeeperPos_ = ahead;
+}
+
+// A move taken back: from the end of the record onto the top of the tail.
+void TTrialPlay::TakenBack(char move, bool moved) {
+    --MoveCount_;
+    PushCount_ -= moved;
+    Record_.pop_back();
+    Tail_.push_back(move);
+}
+
+// Forward play: a step, or a push when a box stands ahead, whatever the case.
+bool TTrialPlay::StepForward(char move) {
+    const int k = LurdDirection(move);
+    const int ahead = k < 0 ? -1 : Neighbour(KeeperPos_, k, 1);
+    const bool push = ahead >= 0 && IsBoxCode(Cells_[static_cast<std::size_t>(ahead)]);
+    if (ahead < 0 || !Walk(k, 1, push ? Carry::Push : Carry::None)) {
+        return Fail(move);
+    }
+    Played(push ? LurdUpper(move) : LurdLower(move), push);
     return true;
 }
 
 // Forward play taken back: the keeper steps back, pulling a pushed box after it.
 bool TTrialPlay::StepBack(char move) {
     const int k = LurdDirection(move);
-    const int keeper = KeeperPos_;
-    const int from = k < 0 ? -1 : Neighbour(keeper, k, -1);
-    if (from < 0 || !IsFreeCode(Cells_[static_cast<std::size_t>(from)])) {
+    if (k < 0 || !Walk(k, -1, IsPushChar(move) ? Carry::Pull : Carry::None)) {
         return Fail(move);
     }
-    if (IsPushChar(move)) {
-        const int box = Neighbour(keeper, k, 1);
-        if (box < 0 || !IsBoxCode(Cells_[static_cast<std::size_t>(box)])) {
-            return Fail(move);
-        }
-        Cells_[static_cast<std::size_t>(box)] -= 2;
-        Cells_[static_cast<std::size_t>(keeper)] -= 2;
-        --PushCount_;
-    } else {
-        Cells_[static_cast<std::size_t>(keeper)] -= 4;
-    }
-    Cells_[static_cast<std::size_t>(from)] += 4;
-    --MoveCount_;
-    Record_.pop_back();
-    Tail_.push_back(move);
-    KeeperPos_ = from;
+    TakenBack(move, IsPushChar(move));
     return true;
 }
 
-// Reverse play of the next move: upper case pulls the box behind the keeper.
+// Reverse play: upper case pulls the box behind the keeper.
 bool TTrialPlay::StepForwardReverse(char move) {
     const int k = LurdDirection(move);
-    const int keeper = KeeperPos_;
-    const int ahead = k < 0 ? -1 : Neighbour(keeper, k, 1);
-    if (ahead < 0 || !IsFreeCode(Cells_[static_cast<std::size_t>(ahead)])) {
+    if (k < 0 || !Walk(k, 1, IsPushChar(move) ? Carry::Pull : Carry::None)) {
         return Fail(move);
     }
-    if (IsPushChar(move)) {
-        const int behind = Neighbour(keeper, k, -1);
-        if (behind < 0 || !IsBoxCode(Cells_[static_cast<std::size_t>(behind)])) {
-            return Fail(move);
-        }
-        Cells_[static_cast<std::size_t>(behind)] -= 2;
-        Cells_[static_cast<std::size_t>(keeper)] -= 2;
-        ++PushCount_;
-    } else {
-        Cells_[static_cast<std::size_t>(keeper)] -= 4;
-    }
-    Cells_[static_cast<std::size_t>(ahead)] += 4;
-    ++MoveCount_;
-    Tail_.pop_back();
-    Record_.push_back(move);
-    KeeperPos_ = ahead;
+    Played(move, IsPushChar(move));
     return true;
 }
 
 // Reverse play taken back: the keeper steps back, pushing a pulled box back.
 bool TTrialPlay::StepBackReverse(char move) {
     const int k = LurdDirection(move);
-    const int keeper = KeeperPos_;
-    const int from = k < 0 ? -1 : Neighbour(keeper, k, -1);
-    if (from < 0) {
+    if (k < 0 || !Walk(k, -1, IsPushChar(move) ? Carry::Push : Carry::None)) {
         return Fail(move);
     }
-    std::int32_t& back = Cells_[static_cast<std::size_t>(from)];
-    if (IsPushChar(move)) {
-        const int old = Neighbour(keeper, k, -2);
-        if (old < 0 || !IsBoxCode(back) || !IsFreeCode(Cells_[static_cast<std::size_t>(old)])) {
-            return Fail(move);
-        }
-        Cells_[static_cast<std::size_t>(old)] += 2;
-        back += 2;
-        --PushCount_;
-    } else if (IsFreeCode(back)) {
-        back += 4;
-    } else {
-        return Fail(move);
-    }
-    Cells_[static_cast<std::size_t>(keeper)] -= 4;
-    --MoveCount_;
-    Record_.pop_back();
-    Tail_.push_back(move);
-    KeeperPos_ = from;
+    TakenBack(move, IsPushChar(move));
     return true;
 }
 

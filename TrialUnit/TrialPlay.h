@@ -93,9 +93,14 @@ public:
     std::string Export(std::string_view levelText, BoardCell levelOffset);
 
 private:
+    enum class Carry { None, Push, Pull };
+
     bool KeeperOk();
     int Neighbour(int from, int dir, int steps) const;
     bool Fail(char move);
+    bool Walk(int dir, int sign, Carry carry);
+    void Played(char recorded, bool moved);
+    void TakenBack(char move, bool moved);
     bool StepForward(char move);
     bool StepBack(char move);
     bool StepForwardReverse(char move);

@@ -30,15 +30,7 @@ std::vector<std::int32_t> CellsOf(const TTrialPlay& play) {
     return {play.TrialCells().begin(), play.TrialCells().begin() + play.CellCount()};
 }
 
-class SolvedLevelsInTrial : public ::testing::Test {
-protected:
-    void SetUp() override {
-        LODRIN_REQUIRE_SHARED(test::SolvedLevelsPath());
-        levels = test::LoadSolvedLevels();
-        ASSERT_EQ(levels.size(), 280u);
-    }
-    std::vector<test::SolvedLevel> levels;
-};
+class SolvedLevelsInTrial : public test::SolvedLevelsTest {};
 
 TEST_F(SolvedLevelsInTrial, SolutionsPlayForwardAndBackInReverse) {
     for (const test::SolvedLevel& level : levels) {
