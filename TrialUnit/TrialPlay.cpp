@@ -197,34 +197,31 @@ bool TTrialPlay::StepForward(char move) {
     return true;
 }
 
-// Forward play taken back: the keeper steps back, pulling a pushed box after it.
-bool TTrialPlay::StepBack(char move) {
+// A move whose case decides: upper case carries a box the given way. Forward
+// (sign 1) it is played from the tail, backward (sign -1) taken back from the record.
+bool TTrialPlay::CaseStep(char move, int sign, Carry carry) {
     const int k = LurdDirection(move);
-    if (k < 0 || !Walk(k, -1, IsPushChar(move) ? Carry::Pull : Carry::None)) {
+    const bool carries = IsPushChar(move);
+    if (k < 0 || !Walk(k, sign, carries ? carry : Carry::None)) {
         return Fail(move);
     }
-    TakenBack(move, IsPushChar(move));
+    sign > 0 ? Played(move, carries) : TakenBack(move, carries);
     return true;
+}
+
+// Forward play taken back: the keeper steps back, pulling a pushed box after it.
+bool TTrialPlay::StepBack(char move) {
+    return CaseStep(move, -1, Carry::Pull);
 }
 
 // Reverse play: upper case pulls the box behind the keeper.
 bool TTrialPlay::StepForwardReverse(char move) {
-    const int k = LurdDirection(move);
-    if (k < 0 || !Walk(k, 1, IsPushChar(move) ? Carry::Pull : Carry::None)) {
-        return Fail(move);
-    }
-    Played(move, IsPushChar(move));
-    return true;
+    return CaseStep(move, 1, Carry::Pull);
 }
 
 // Reverse play taken back: the keeper steps back, pushing a pulled box back.
 bool TTrialPlay::StepBackReverse(char move) {
-    const int k = LurdDirection(move);
-    if (k < 0 || !Walk(k, -1, IsPushChar(move) ? Carry::Push : Carry::None)) {
-        return Fail(move);
-    }
-    TakenBack(move, IsPushChar(move));
-    return true;
+    return CaseStep(move, -1, Carry::Push);
 }
 
 void TTrialPlay::ReDo(int n) {
@@ -240,36 +237,13 @@ void TTrialPlay::UnDo_BK(int n) {
     Run(&TTrialPlay::StepBackReverse, n, false);
 }
 
-// Reads the record (reverse play) or the tail (forward play) from its end and
-// groups pushes read in playing order: a push belongs to the group when the
-// keeper stands where the previous push left it.
-int TTrialPlay::GetStep(int count) const {
-    const std::string& moves = Reverse_ ? Record_ : Tail_;
-    count = std::clamp(count, 0, static_cast<int>(moves.size()));
-    Offset at, expected;
-    int taken = 0;
-    bool pushSeen = false;
-    for (int read = 1; read <= count; ++read) {
-        const char move = moves[static_cast<std::size_t>(count - read)];
-        const Offset v = VectorOf(move);
-        at = {at.Row + v.Row, at.Col + v.Col};
-        if (!IsPushChar(move)) {
-            continue;
-        }
-        if (pushSeen && !(at == expected)) {
-            break;
-        }
-        taken = read;
-        expected = {at.Row + v.Row, at.Col + v.Col};
-        pushSeen = true;
-    }
-    return pushSeen ? taken : count;
-}
+namespace {
 
-// As GetStep, reading the tail (reverse play) or the record (forward play),
-// which groups pushes read backwards and pulls read in playing order.
-int TTrialPlay::GetStep2(int count) const {
-    const std::string& moves = Reverse_ ? Tail_ : Record_;
+// Reads moves from position count - 1 towards the start with a running offset.
+// A push belongs to the group when offset + sign * vector equals the square the
+// previous push left expected; the first push starts the group. Returns the
+// characters read up to the group's last push, or count without pushes.
+int GroupLength(const std::string& moves, int count, int sign) {
     count = std::clamp(count, 0, static_cast<int>(moves.size()));
     Offset at, expected;
     int taken = 0;
@@ -278,16 +252,31 @@ int TTrialPlay::GetStep2(int count) const {
         const char move = moves[static_cast<std::size_t>(count - read)];
         const Offset v = VectorOf(move);
         if (IsPushChar(move)) {
-            if (pushSeen && !(Offset{at.Row - v.Row, at.Col - v.Col} == expected)) {
+            const Offset key{at.Row + sign * v.Row, at.Col + sign * v.Col};
+            if (pushSeen && !(key == expected)) {
                 break;
             }
             taken = read;
-            expected = at;
+            expected = {key.Row + v.Row, key.Col + v.Col};
             pushSeen = true;
         }
         at = {at.Row + v.Row, at.Col + v.Col};
     }
     return pushSeen ? taken : count;
+}
+
+} // namespace
+
+// The record (reverse play) or the tail (forward play): pushes read in playing
+// order and pulls read backwards.
+int TTrialPlay::GetStep(int count) const {
+    return GroupLength(Reverse_ ? Record_ : Tail_, count, 1);
+}
+
+// The tail (reverse play) or the record (forward play): pushes read backwards and
+// pulls read in playing order.
+int TTrialPlay::GetStep2(int count) const {
+    return GroupLength(Reverse_ ? Tail_ : Record_, count, -1);
 }
 
 void TTrialPlay::UndoStep() {

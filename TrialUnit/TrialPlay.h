@@ -101,6 +101,7 @@ private:
     bool Walk(int dir, int sign, Carry carry);
     void Played(char recorded, bool moved);
     void TakenBack(char move, bool moved);
+    bool CaseStep(char move, int sign, Carry carry);
     bool StepForward(char move);
     bool StepBack(char move);
     bool StepForwardReverse(char move);
