@@ -66,7 +66,8 @@ public:
     void KeeperReach(bool reverse, const std::int32_t* cells, int keeper);
     // The keeper's moves from start to target (steps, and the pushes or pulls of
     // going through); empty when they are the same square or there is no way.
-    // Without cells the search runs on the cell map as it stands.
+    // Without cells the search runs on the cell map as it stands. Of a path longer
+    // than 200000 moves the ones nearest the start are left out.
     std::string_view KeeperPath(bool reverse, const std::int32_t* cells, int target, int start);
     // One step of going through on the cell map as it stands (the caller has lifted
     // the box): can the keeper on s walk to t while the displaced box stands on a,
@@ -78,10 +79,15 @@ public:
     std::string_view PassSegment(bool reverse, int x, int k, int n);
 
     // Rebuilds the cell map from the cells and lifts the selected box from it.
+    // BoxReach and BoxPath run on the map as SelectBox left it. A box search leaves
+    // the keeper marks of its mode meaningless: the fast finder clears them, the
+    // straightforward one leaves those of its last keeper test.
     void SelectBox(const std::int32_t* cells, int box);
-    // Marks every square the selected box can be pushed or pulled to.
+    // Marks every square the selected box can be pushed or pulled to; the search
+    // queues at most 10000 states and drops the pushes it finds after that.
     void BoxReach(bool reverse, int box, int keeper);
-    // Walks and pushes or pulls that bring the selected box to the target.
+    // Walks and pushes or pulls that bring the selected box to the target: the route
+    // with the fewest turns the ordered search meets first, at most 200000 moves.
     std::string_view BoxPath(bool reverse, int box, int target, int keeper);
     // Whether the keeper on k can reach q while the box stands on p.
     bool KeeperCanReach(bool reverse, int p, int k, int q);
