@@ -1,9 +1,9 @@
 // The level reader and the level-from-solution builder on 280 real levels.
 
+#include "support/SolvedLevels.h"
 #include "board/LevelFromLurd.h"
 #include "board/LevelText.h"
 #include "board/Lurd.h"
-#include "support/SolvedLevels.h"
 
 #include <gtest/gtest.h>
 
@@ -30,7 +30,9 @@ bool SolvesLevel(std::vector<std::string> rows, const std::string& solution) {
             kc = static_cast<int>(c);
         }
     }
-    auto at = [&](int r, int c) -> char& { return rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]; };
+    auto at = [&](int r, int c) -> char& {
+        return rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)];
+    };
     auto free = [&](char ch) { return ch == '-' || ch == '_' || ch == ' ' || ch == '.'; };
     for (const char ch : solution) {
         const int k = LurdDirection(ch);
@@ -64,15 +66,7 @@ bool SolvesLevel(std::vector<std::string> rows, const std::string& solution) {
     return true;
 }
 
-class SolvedLevels : public ::testing::Test {
-protected:
-    void SetUp() override {
-        LODRIN_REQUIRE_SHARED(test::SolvedLevelsPath());
-        levels = test::LoadSolvedLevels();
-        ASSERT_EQ(levels.size(), 280u);
-    }
-    std::vector<test::SolvedLevel> levels;
-};
+class SolvedLevels : public test::SolvedLevelsTest {};
 
 TEST_F(SolvedLevels, ReaderTakesExactlyTheRowsAndTitle) {
     for (const test::SolvedLevel& level : levels) {
@@ -92,7 +86,8 @@ TEST_F(SolvedLevels, EverySolutionBuildsALevelItSolves) {
         const auto rows = LevelFromLurd(level.Solution);
         ASSERT_TRUE(rows.has_value()) << level.Title;
         EXPECT_TRUE(SolvesLevel(*rows, level.Solution)) << level.Title;
-        EXPECT_TRUE(SolvesLevel(level.Rows, level.Solution)) << "the replay itself, " << level.Title;
+        EXPECT_TRUE(SolvesLevel(level.Rows, level.Solution))
+            << "the replay itself, " << level.Title;
     }
 }
 

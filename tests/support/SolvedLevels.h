@@ -17,7 +17,9 @@ struct SolvedLevel {
     std::string Solution;
 };
 
-inline std::filesystem::path SolvedLevelsPath() { return SharedDir() / "data" / "solved.xsb"; }
+inline std::filesystem::path SolvedLevelsPath() {
+    return SharedDir() / "data" / "solved.xsb";
+}
 
 inline std::vector<SolvedLevel> LoadSolvedLevels() {
     std::vector<SolvedLevel> levels;
@@ -50,5 +52,16 @@ inline std::vector<SolvedLevel> LoadSolvedLevels() {
     flush();
     return levels;
 }
+
+// A test that reads the 280 levels, skipped when the shared data is absent.
+class SolvedLevelsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        LODRIN_REQUIRE_SHARED(SolvedLevelsPath());
+        levels = LoadSolvedLevels();
+        ASSERT_EQ(levels.size(), 280u);
+    }
+    std::vector<SolvedLevel> levels;
+};
 
 } // namespace lodrin::test

@@ -1,0 +1,71 @@
+#include "TrialUnit/TrialHandOver.h"
+
+#include "board/LevelText.h"
+#include "board/WorkGrid.h"
+
+namespace lodrin {
+namespace {
+
+std::int32_t TrialCodeOf(char ch) {
+    switch (ch) {
+    case '#':
+        return TrialWall;
+    case '.':
+        return TrialGoal;
+    case '$':
+        return TrialBox;
+    case '*':
+        return TrialBoxOnGoal;
+    case '@':
+        return TrialKeeper;
+    case '+':
+        return TrialKeeperOnGoal;
+    default:
+        return TrialFloor;
+    }
+}
+
+} // namespace
+
+TrialHandOver HandOverToTrial(const Board& board) {
+    TrialHandOver out;
+    TWorkGrid grid;
+    grid.Load(board);
+    if (grid.KeeperCount() != 1) {
+        out.Error = WrongKeeperCountMessage;
+        return out;
+    }
+    const TWorkGrid::FillResult area = grid.FloodFromKeeper();
+    if (!area.Closed) {
+        out.Error = OpenAreaMessage;
+        return out;
+    }
+    // The area lies in grid rows and columns 2..99, so the grown box stays on the board.
+    TrialBoard& trial = out.Board;
+    trial.Rows = area.Bottom - area.Top + 3;
+    trial.Cols = area.Right - area.Left + 3;
+    trial.Boxes = area.Boxes;
+    trial.Top = area.Top - 2;
+    trial.Left = area.Left - 2;
+    for (int r = 0; r < trial.Rows; ++r) {
+        for (int c = 0; c < trial.Cols; ++c) {
+            trial.Cells[static_cast<std::size_t>(r * trial.Cols + c)] =
+                TrialCodeOf(grid.At(area.Top - 1 + r, area.Left - 1 + c));
+        }
+    }
+    return out;
+}
+
+BoardCell TrialOffsetInLevelText(const Board& board, const TrialBoard& trial) {
+    const BoundingBox bounds = LevelBounds(board);
+    if (bounds.IsEmpty()) {
+        return {};
+    }
+    return {trial.Top - bounds.Top, trial.Left - bounds.Left};
+}
+
+std::string_view TrialCaption(bool reverse) {
+    return reverse ? "逆推演炼场" : "正推演炼场";
+}
+
+} // namespace lodrin
