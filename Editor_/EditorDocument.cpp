@@ -240,9 +240,11 @@ void TEditorDocument::ToggleBoxPlacement() {
 }
 
 bool TEditorDocument::Paste(std::string_view clipboardText, const ConfirmFn& confirm) {
-    if (!ReadLevelText(clipboardText, MapNode)) {
+    TMapNode read;
+    if (!ReadLevelText(clipboardText, read)) {
         return false;
     }
+    MapNode = std::move(read);
     if (!confirm("当前绘制的内容将被覆盖，确定吗？")) {
         return false;
     }
@@ -295,6 +297,23 @@ void TEditorDocument::ApplyLevelInfo(bool changed, std::string title, std::strin
     MapNode.Title = std::move(title);
     MapNode.Author = std::move(author);
     MapNode.Comment = std::move(comment);
+}
+
+bool TEditorDocument::QueryClose(const std::function<CloseAnswer()>& ask,
+                                 const std::function<SaveOutcome()>& save) {
+    if (Saved) {
+        return true;
+    }
+    switch (ask()) {
+    case CloseAnswer::Yes:
+        return save().Result == SaveOutcome::Saved;
+    case CloseAnswer::No:
+        MarkSaved();
+        return true;
+    case CloseAnswer::Cancel:
+        return false;
+    }
+    return false;
 }
 
 void TEditorDocument::Recount() {
