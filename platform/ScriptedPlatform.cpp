@@ -18,11 +18,14 @@ void TScriptedMessageBoxes::Answer(std::initializer_list<MessageAnswer> answers)
 
 std::optional<QString> TScriptedFileDialogs::Next(const QString& filter) {
     Filters << filter;
-    if (Names.empty()) {
+    QString name;
+    if (!Names.empty()) {
+        name = Names.front();
+        Names.pop_front();
+    }
+    if (name.isEmpty()) {
         return std::nullopt;
     }
-    std::optional<QString> name = Names.front();
-    Names.pop_front();
     return name;
 }
 

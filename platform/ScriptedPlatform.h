@@ -28,12 +28,13 @@ private:
     std::deque<MessageAnswer> Answers_;
 };
 
-// File dialogs answered from a queue (nothing means cancelled), recording the filters.
+// File dialogs answered from a queue (an empty name, or an empty queue, means
+// cancelled), recording the filters they were shown with.
 class TScriptedFileDialogs final : public TFileDialogs {
 public:
     std::optional<QString> SaveFileName(QWidget* parent, const QString& filter) override;
     std::optional<QString> OpenFileName(QWidget* parent, const QString& filter) override;
-    std::deque<std::optional<QString>> Names;
+    std::deque<QString> Names;
     QStringList Filters;
 
 private:
