@@ -1,0 +1,102 @@
+#include "LoadSkin/SkinFile.h"
+
+#include "LoadSkin/BitmapHeader.h"
+#include "LoadSkin/SkinFileInfo.h"
+#include "LoadSkin/WallPieces.h"
+
+#include <QFile>
+#include <QImageReader>
+
+#include <utility>
+
+namespace lodrin {
+namespace {
+
+// Bytes the decoder may allocate: a 32-bit picture of the largest skin, in
+// whole megabytes as the reader counts them.
+constexpr int SkinAllocationLimitMB =
+    (MaxSkinWidth * MaxSkinHeight * 4 + (1 << 20) - 1) / (1 << 20);
+
+// Holds the image reader's allocation limit for its lifetime. The limit is
+// process-wide; pictures are only read on the window thread.
+class TAllocationLimit {
+public:
+    explicit TAllocationLimit(int megabytes) : Saved_(QImageReader::allocationLimit()) {
+        QImageReader::setAllocationLimit(megabytes);
+    }
+    ~TAllocationLimit() { QImageReader::setAllocationLimit(Saved_); }
+    TAllocationLimit(const TAllocationLimit&) = delete;
+    TAllocationLimit& operator=(const TAllocationLimit&) = delete;
+
+private:
+    int Saved_;
+};
+
+// Reads the floor tile's grid colour and flags: pixel (k - 1, 0) differing from
+// pixel (1, 1) turns on grid flag k.
+void ReadGrid(SkinTiles& tiles) {
+    const QImage& floor = tiles.Tile(SkinTile::Floor);
+    tiles.GridColour = QColor::fromRgb(RgbAt(floor, 0, 0));
+    const QRgb inner = RgbAt(floor, 1, 1);
+    for (int k = 0; k < DarkTileCount; ++k) {
+        tiles.GridFlags[static_cast<std::size_t>(k)] = RgbAt(floor, k, 0) != inner;
+    }
+}
+
+// Where each tile lies in a skin picture, in tiles: column, row.
+struct TilePlace {
+    SkinTile Tile;
+    int Col;
+    int Row;
+};
+constexpr TilePlace SkinFilePlaces[] = {
+    {SkinTile::Floor, 0, 0},     {SkinTile::Keeper, 1, 0},        {SkinTile::Box, 2, 0},
+    {SkinTile::Wall, 3, 0},      {SkinTile::Goal, 0, 1},          {SkinTile::KeeperOnGoal, 1, 1},
+    {SkinTile::BoxOnGoal, 2, 1}, {SkinTile::WallExtension, 3, 1},
+};
+
+} // namespace
+
+QImage ReadSkinPicture(const std::string& path) {
+    QFile file;
+    QImageReader reader;
+    const BitmapHeader header = OpenBitmapFile(path, file, reader);
+    if (!header.Complete || header.Width > MaxSkinWidth || header.Height > MaxSkinHeight) {
+        return {};
+    }
+    const TAllocationLimit limit(SkinAllocationLimitMB);
+    QImage picture;
+    if (!reader.read(&picture)) {
+        return {};
+    }
+    return picture.convertToFormat(QImage::Format_RGB32);
+}
+
+bool CutSkinPicture(const QImage& picture, SkinTiles& tiles) {
+    const int a = SkinTileSizeOf(picture.width(), picture.height());
+    if (a == 0) {
+        return false;
+    }
+    const QImage source = picture.convertToFormat(QImage::Format_RGB32);
+    SkinTiles next;
+    for (const TilePlace& place : SkinFilePlaces) {
+        next.Tile(place.Tile) = source.copy(place.Col * a, place.Row * a, a, a);
+    }
+    next.TileSize = a;
+    ReadGrid(next);
+    MakeDarkTiles(next);
+    next.Seamless =
+        IsSeamlessWall(next.Tile(SkinTile::Wall), next.Tile(SkinTile::WallExtension), a);
+    if (next.Seamless) {
+        BuildWallPieces(next);
+    }
+    tiles = std::move(next);
+    return true;
+}
+
+bool LoadSkinFile(const std::string& path, SkinTiles& tiles) {
+    const QImage picture = ReadSkinPicture(path);
+    return !picture.isNull() && CutSkinPicture(picture, tiles);
+}
+
+} // namespace lodrin
