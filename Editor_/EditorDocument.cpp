@@ -6,6 +6,7 @@
 #include "board/XsbRows.h"
 
 #include <algorithm>
+#include <exception>
 
 namespace lodrin {
 namespace {
@@ -200,6 +201,7 @@ void TEditorDocument::Shift(ShiftDirection direction, const ConfirmFn& confirm) 
                 board.Set(r, c, Board::Contains(sr, sc) ? old.At(sr, sc) : Floor);
             }
         }
+        UpdateCounts();
     }
     MarkModified();
 }
@@ -229,6 +231,7 @@ void TEditorDocument::ClearAll(const ConfirmFn& confirm) {
     }
     PushSnapshot(Stack::Undo);
     board.Clear();
+    UpdateCounts();
     if (Hook_ != nullptr) {
         Hook_->EndForce();
     }
@@ -252,6 +255,7 @@ bool TEditorDocument::Paste(std::string_view clipboardText, const ConfirmFn& con
     if (std::optional<ColRow> keeper = ReadRowsIntoBoard(MapNode.Rows, board)) {
         PlayerPos = *keeper;
     }
+    UpdateCounts();
     MarkModified();
     return true;
 }
@@ -262,12 +266,17 @@ std::string TEditorDocument::Copy() {
 }
 
 SaveOutcome TEditorDocument::Save(std::string_view chosenName, const ConfirmFn& confirmOverwrite) {
-    const std::string name = FixLevelFileName(chosenName);
-    if (LevelFileExists(name) && !confirmOverwrite(name + "\n 文档已经存在，覆写它吗？")) {
-        return {SaveOutcome::Cancelled, {}};
-    }
-    if (!SaveLevelFile(name, MakeLevelText(board, MapNode))) {
-        return {SaveOutcome::Failed, "遇到错误，保存失败！"};
+    const SaveOutcome failed{SaveOutcome::Failed, "遇到错误，保存失败！"};
+    try {
+        const std::string name = FixLevelFileName(chosenName);
+        if (LevelFileExists(name) && !confirmOverwrite(name + "\n 文档已经存在，覆写它吗？")) {
+            return {SaveOutcome::Cancelled, {}};
+        }
+        if (!SaveLevelFile(name, MakeLevelText(board, MapNode))) {
+            return failed;
+        }
+    } catch (const std::exception&) {
+        return failed; // a path or memory error is a failed save like any other
     }
     MarkSaved();
     return {SaveOutcome::Saved, "保存成功！"};
@@ -316,13 +325,17 @@ bool TEditorDocument::QueryClose(const std::function<CloseAnswer()>& ask,
     return false;
 }
 
-void TEditorDocument::Recount() {
+void TEditorDocument::UpdateCounts() {
     BoxCount = 0;
     GoalCount = 0;
     for (const std::int32_t code : board.Cells) {
         BoxCount += HasBox(code);
         GoalCount += code == Goal || code == BoxOnGoal || code == PlayerOnGoal;
     }
+}
+
+void TEditorDocument::Recount() {
+    UpdateCounts();
     if (Hook_ != nullptr) {
         Hook_->Mirror(board, PlayerPos);
     }

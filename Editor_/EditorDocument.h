@@ -98,6 +98,10 @@ public:
     bool QueryClose(const std::function<CloseAnswer()>& ask,
                     const std::function<SaveOutcome()>& save);
 
+    // Recomputes the counters; Paste, Clear all and the shifts run it so the
+    // status bar never shows the counts of a board that is gone.
+    void UpdateCounts();
+    // The counters and, while a recognized level is in force, its mirror.
     void Recount();
     void MarkModified() { Saved = false; }
     void MarkSaved() { Saved = true; }

@@ -2,7 +2,6 @@
 
 #include "Editor_/CommandIcons.h"
 #include "Editor_/EditorGrid.h"
-#include "platform/UiFont.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -25,7 +24,6 @@ const QColor ActiveToolColour(255, 0, 0);
 const QColor InactiveCaptionColour(191, 205, 219);
 constexpr int ToolPanelSize = 66;
 constexpr int ToolImageSize = 60;
-constexpr int StripTile = 60;
 
 void Paint(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
@@ -40,25 +38,14 @@ QFrame* MakePanel(QWidget* parent, const char* name) {
     return panel;
 }
 
-QImage StripTileImage(const QImage& strip, int code) {
-    if (strip.width() < StripTile * (code + 1) || strip.height() < StripTile) {
-        QImage blank(ToolImageSize, ToolImageSize, QImage::Format_RGB32);
-        blank.fill(Qt::black);
-        return blank;
-    }
-    return strip.copy(code * StripTile, 0, StripTile, StripTile)
-        .scaled(ToolImageSize, ToolImageSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-}
-
 } // namespace
 
 const QString TEditorForm_::SaveDialog1Filter = QStringLiteral("关卡文档(*.xsb;*.txt)|*.xsb;*.txt");
 
-TEditorForm_::TEditorForm_(PlatformSeams platform, StartOptions options, const QImage& skinStrip)
+TEditorForm_::TEditorForm_(PlatformSeams platform, StartOptions options, SkinStrip& skinStrip)
     : Platform_(platform), Options_(options), Strip_(skinStrip) {
     setObjectName(QStringLiteral("EditorForm_"));
     setWindowTitle(QStringLiteral("关卡编辑器 v20.01"));
-    setFont(UiFont(12));
     setMinimumSize(800, 560);
     resize(800, 561);
     auto* central = new QWidget(this);
@@ -245,7 +232,7 @@ void TEditorForm_::CreateGrid() {
     DrawGrid1 = new TEditorGrid(Panel2);
     DrawGrid1->setObjectName(QStringLiteral("DrawGrid1"));
     DrawGrid1->SetBoard(&Doc_.board);
-    DrawGrid1->SetStrip(&Strip_);
+    DrawGrid1->SetStrip(&Strip_.Image);
     DrawGrid1->installEventFilter(this);
     Panel2->layout()->addWidget(DrawGrid1);
     connect(DrawGrid1, &TEditorGrid::CellPressed, this, &TEditorForm_::DrawGrid1MouseDown);
@@ -292,9 +279,9 @@ void TEditorForm_::SkinChanged() {
                                               {img_Floor, Floor},
                                               {img_Player, Player}};
     for (const auto& [image, code] : images) {
-        image->setPixmap(QPixmap::fromImage(StripTileImage(Strip_, code)));
+        image->setPixmap(QPixmap::fromImage(Strip_.Tile(code)));
     }
-    Cursors_.Build(Strip_);
+    Cursors_.Build(Strip_.Image);
     DrawGrid1->StripChanged();
     SetSelect();
 }

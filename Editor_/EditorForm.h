@@ -5,6 +5,7 @@
 #include "Editor_/EditorDocument.h"
 #include "Editor_/EditorKeys.h"
 #include "Editor_/StartOptions.h"
+#include "LoadSkin/SkinStrip.h"
 #include "platform/Platform.h"
 
 #include <QMainWindow>
@@ -26,6 +27,7 @@ namespace lodrin {
 class TEditorGrid;
 class TEditorHelpForm;
 class TEditorInfForm_;
+class TLoadSkinForm;
 
 // The panels of the status bar, left to right.
 enum class StatusPanel {
@@ -45,8 +47,7 @@ enum class StatusPanel {
 struct EditorPartners {
     TEditorInfForm_* Info = nullptr;
     TEditorHelpForm* Help = nullptr;
-    // Shows the skin chooser; true when the user confirmed a new skin.
-    std::function<bool()> ChangeSkin;
+    TLoadSkinForm* SkinChooser = nullptr;
     std::function<void()> OpenTrial;
     std::function<void()> OpenRecognition;
 };
@@ -56,8 +57,8 @@ struct EditorPartners {
 class TEditorForm_ : public QMainWindow {
     Q_OBJECT
 public:
-    // The strip is the current skin's seven tiles; it is read, never written.
-    TEditorForm_(PlatformSeams platform, StartOptions options, const QImage& skinStrip);
+    // The strip holds the current skin's seven tiles; the skin chooser rewrites it.
+    TEditorForm_(PlatformSeams platform, StartOptions options, SkinStrip& skinStrip);
     ~TEditorForm_() override;
 
     void SetPartners(EditorPartners partners) { Partners_ = std::move(partners); }
@@ -194,7 +195,7 @@ private:
 
     PlatformSeams Platform_;
     StartOptions Options_;
-    const QImage& Strip_;
+    SkinStrip& Strip_;
     TEditorDocument Doc_;
     EditorPartners Partners_;
     TEditorCursors Cursors_;

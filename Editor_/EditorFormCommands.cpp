@@ -4,6 +4,7 @@
 #include "Editor_/EditorGrid.h"
 #include "Editor_/EditorHelpForm.h"
 #include "Editor_/EditorInfForm.h"
+#include "LoadSkin/LoadSkinForm.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -129,7 +130,7 @@ void TEditorForm_::N8Click() {
 }
 
 void TEditorForm_::bt_SkinClick() {
-    if (Partners_.ChangeSkin && Partners_.ChangeSkin()) {
+    if (Partners_.SkinChooser != nullptr && Partners_.SkinChooser->ChangeSkin(Strip_)) {
         SkinChanged();
     }
     DrawGrid1->viewport()->update();

@@ -280,6 +280,32 @@ TEST_F(EditorDocumentTest, CountersAndTheRecognizedLevelHook) {
     EXPECT_EQ(hook.ends, 1);
 }
 
+// Paste, Clear all and a shift that loses cells leave counters that match the
+// board, without mirroring it into a recognized level.
+TEST_F(EditorDocumentTest, CountersFollowPasteClearAllAndShifts) {
+    struct Hook : TRecognizedLevelHook {
+        int mirrors = 0;
+        void Mirror(const Board&, ColRow) override { ++mirrors; }
+        void EndForce() override {}
+    } hook;
+    doc.SetRecognizedLevelHook(&hook);
+    Answers answers;
+    ASSERT_TRUE(doc.Paste("*@$.", answers.Fn()));
+    EXPECT_EQ(doc.BoxCount, 2);
+    EXPECT_EQ(doc.GoalCount, 2);
+    doc.Shift(ShiftDirection::Left, answers.Fn());
+    EXPECT_EQ(doc.BoxCount, 1); // the box on a goal went over the edge
+    EXPECT_EQ(doc.GoalCount, 1);
+    answers.ok = false;
+    doc.ClearAll(answers.Fn());
+    EXPECT_EQ(doc.BoxCount, 1);
+    answers.ok = true;
+    doc.ClearAll(answers.Fn());
+    EXPECT_EQ(doc.BoxCount, 0);
+    EXPECT_EQ(doc.GoalCount, 0);
+    EXPECT_EQ(hook.mirrors, 0);
+}
+
 TEST_F(EditorDocumentTest, PasteCopyAndSave) {
     Answers answers;
     answers.ok = false;

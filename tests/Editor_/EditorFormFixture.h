@@ -7,6 +7,7 @@
 #include "Editor_/EditorGrid.h"
 #include "Editor_/EditorHelpForm.h"
 #include "Editor_/EditorInfForm.h"
+#include "LoadSkin/LoadSkinForm.h"
 #include "platform/ScriptedPlatform.h"
 
 #include <QApplication>
@@ -25,12 +26,13 @@ inline const QColor TileColours[7] = {
     {250, 250, 0}, {120, 0, 120}, {150, 30, 30},
 };
 
-inline QImage PlainStrip() {
-    QImage strip(420, 60, QImage::Format_RGB32);
+inline SkinStrip PlainStrip() {
+    SkinStrip strip;
+    strip.Image.fill(Qt::black);
     for (int k = 0; k < 7; ++k) {
         for (int y = 0; y < 60; ++y) {
             for (int x = 0; x < 60; ++x) {
-                strip.setPixelColor(60 * k + x, y, TileColours[k]);
+                strip.Image.setPixelColor(60 * k + x, y, TileColours[k]);
             }
         }
     }
@@ -40,8 +42,8 @@ inline QImage PlainStrip() {
 class EditorFormFixture : public ::testing::Test {
 protected:
     EditorFormFixture() {
-        form.SetPartners({info, help, [this] { return ++skinOpened, false; },
-                          [this] { ++trialOpened; }, [this] { ++recognitionOpened; }});
+        form.SetPartners({info, help, skinChooser, [this] { ++trialOpened; },
+                          [this] { ++recognitionOpened; }});
         form.show();
         QApplication::processEvents();
     }
@@ -95,11 +97,12 @@ protected:
     std::vector<ShownMessage>& Shown() { return platform.Messages.Shown; }
 
     TScriptedPlatform platform;
-    QImage strip = PlainStrip();
+    SkinStrip strip = PlainStrip();
     TEditorForm_ form{platform.Seams(), {}, strip};
     TEditorInfForm_* info = new TEditorInfForm_(&form);
     TEditorHelpForm* help = new TEditorHelpForm(&form);
-    int skinOpened = 0;
+    // An empty Skins folder: the chooser lists nothing.
+    TLoadSkinForm* skinChooser = new TLoadSkinForm(&form, QStringLiteral("/nonexistent/Skins"));
     int trialOpened = 0;
     int recognitionOpened = 0;
 

@@ -225,15 +225,16 @@ TEST_F(EditorFormTest, ModeSwitchHidesTheToolBarAndPlacesBoxes) {
 }
 
 TEST_F(EditorFormTest, KeyDownRows) {
-    int helpShown = 0;
-    test::WhenModalShown([&](QWidget* dialog) {
-        helpShown += dialog == help;
+    std::vector<QWidget*> opened;
+    const auto close = [&](QWidget* dialog) {
+        opened.push_back(dialog);
         dialog->close();
-    });
+    };
+    test::WhenModalShown(close);
     Key(Qt::Key_F1);
-    EXPECT_EQ(helpShown, 1);
+    test::WhenModalShown(close);
     Key(Qt::Key_F2);
-    EXPECT_EQ(skinOpened, 1);
+    EXPECT_EQ(opened, (std::vector<QWidget*>{help, skinChooser}));
     Key(Qt::Key_F5);
     Key(Qt::Key_F6);
     EXPECT_EQ(trialOpened, 2);
