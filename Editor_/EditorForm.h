@@ -67,6 +67,10 @@ public:
     QString StatusText(StatusPanel panel) const;
     // Repaints the tool pictures, the cursors and the grid from the strip.
     void SkinChanged();
+    // Writes a notice into the status bar's message panel.
+    void ShowMessage(const QString& text);
+    // Shows the document's box and goal counters in the status bar.
+    void ShowCounts();
 
     // Applies the current tool: panel colours, grid cursor and grid menu.
     void SetSelect();
@@ -179,8 +183,6 @@ private:
     void SetHint(QWidget* widget, const QString& hint);
     void RunCommand(EditorCommand command);
     bool HandleKey(QKeyEvent* event);
-    void ShowMessage(const QString& text);
-    void ShowCounts();
     void Changed();
     void RunShift(ShiftDirection direction);
     void RunClear(ClearKind kind);

@@ -32,7 +32,19 @@ TEditorGrid::TEditorGrid(QWidget* parent) : QAbstractScrollArea(parent) {
     verticalScrollBar()->setTracking(true);
     viewport()->setMouseTracking(true);
     viewport()->setAutoFillBackground(false);
+    // The wheel over a scroll bar follows the grid's own rules too.
+    horizontalScrollBar()->installEventFilter(this);
+    verticalScrollBar()->installEventFilter(this);
     UpdateScrollBars();
+}
+
+bool TEditorGrid::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Wheel &&
+        (watched == horizontalScrollBar() || watched == verticalScrollBar())) {
+        wheelEvent(static_cast<QWheelEvent*>(event));
+        return true;
+    }
+    return QAbstractScrollArea::eventFilter(watched, event);
 }
 
 void TEditorGrid::SetBoard(const Board* board) {

@@ -80,8 +80,8 @@ void TLoadSkinForm::FormShow() {
     const QSignalBlocker quiet(ListBox1);
     ListBox1->clear();
     const QDir folder(SkinsFolder_);
-    ListBox1->addItems(folder.entryList({QStringLiteral("*.bmp")}, QDir::Files | QDir::Hidden,
-                                        QDir::Unsorted));
+    ListBox1->addItems(
+        folder.entryList({QStringLiteral("*.bmp")}, QDir::Files | QDir::Hidden, QDir::Unsorted));
     ListBox1->setCurrentRow(-1);
     ShowPreview({});
     Button2->setEnabled(false);
@@ -93,9 +93,8 @@ void TLoadSkinForm::ShowPreview(const QImage& picture) {
     QPixmap preview(PreviewWidth, PreviewHeight);
     preview.fill(Qt::black);
     if (!picture.isNull()) {
-        preview = QPixmap::fromImage(picture.scaled(PreviewWidth, PreviewHeight,
-                                                    Qt::IgnoreAspectRatio,
-                                                    Qt::SmoothTransformation));
+        preview = QPixmap::fromImage(picture.scaled(
+            PreviewWidth, PreviewHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     }
     Image1->setPixmap(preview);
 }

@@ -23,9 +23,9 @@ int main(int argc, char** argv) {
         arguments.push_back(given[i].toStdString());
     }
     lodrin::TQtPlatform platform;
-    lodrin::TEditorWindows windows(platform.Seams(), lodrin::ReadStartOptions(arguments),
-                                   QDir(QCoreApplication::applicationDirPath())
-                                       .filePath(QStringLiteral("Skins")));
+    lodrin::TEditorWindows windows(
+        platform.Seams(), lodrin::ReadStartOptions(arguments),
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Skins")));
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(windows.Strip.Tile(lodrin::Box))));
     windows.Editor.show();
     return app.exec();

@@ -42,8 +42,8 @@ inline SkinStrip PlainStrip() {
 class EditorFormFixture : public ::testing::Test {
 protected:
     EditorFormFixture() {
-        form.SetPartners({info, help, skinChooser, [this] { ++trialOpened; },
-                          [this] { ++recognitionOpened; }});
+        form.SetPartners(
+            {info, help, skinChooser, [this] { ++trialOpened; }, [this] { ++recognitionOpened; }});
         form.show();
         QApplication::processEvents();
     }

@@ -105,7 +105,8 @@ bool ShootDialogs(TEditorWindows& windows, const QDir& out) {
     windows.Help->hide();
     windows.SkinChooser->show();
     QListWidget* list = windows.SkinChooser->ListBox1;
-    const QList<QListWidgetItem*> stone = list->findItems(QStringLiteral("Stone40.bmp"), Qt::MatchExactly);
+    const QList<QListWidgetItem*> stone =
+        list->findItems(QStringLiteral("Stone40.bmp"), Qt::MatchExactly);
     list->setCurrentItem(stone.isEmpty() ? list->item(0) : stone.front());
     ok = Save(windows.SkinChooser, out, "skin-chooser.png") && ok;
     windows.SkinChooser->hide();
