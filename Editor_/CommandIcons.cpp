@@ -226,24 +226,29 @@ QIcon MakeCommandIcon(CommandIcon icon) {
     return result;
 }
 
+QPainterPath PointerArrowPath() {
+    QPainterPath path;
+    path.moveTo(0, 0);
+    path.lineTo(0, 15);
+    path.lineTo(4, 11);
+    path.lineTo(7, 17);
+    path.lineTo(9, 16);
+    path.lineTo(6, 10);
+    path.lineTo(11, 10);
+    path.closeSubpath();
+    return path;
+}
+
 QImage BrowseToolPicture(int size) {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(QColor(226, 233, 240));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(static_cast<qreal>(size) / DesignSize, static_cast<qreal>(size) / DesignSize);
-    QPainterPath arrow;
-    arrow.moveTo(8, 4);
-    arrow.lineTo(8, 18);
-    arrow.lineTo(11.5, 14.8);
-    arrow.lineTo(14, 20);
-    arrow.lineTo(16.2, 19);
-    arrow.lineTo(13.8, 13.8);
-    arrow.lineTo(18.5, 13.8);
-    arrow.closeSubpath();
+    p.translate(7, 3.5);
     p.setPen(QPen(Ink, 1.1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::white);
-    p.drawPath(arrow);
+    p.drawPath(PointerArrowPath());
     return image;
 }
 

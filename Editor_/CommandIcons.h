@@ -2,6 +2,7 @@
 
 #include <QIcon>
 #include <QImage>
+#include <QPainterPath>
 
 namespace lodrin {
 
@@ -23,6 +24,9 @@ enum class CommandIcon {
 
 // A flat picture for the command, drawn by the program at 24 and 48 pixels.
 QIcon MakeCommandIcon(CommandIcon icon);
+
+// The outline of the classic mouse pointer, 11 by 17 units, tip at (0, 0).
+QPainterPath PointerArrowPath();
 
 // The fixed picture of the browse tool: a pointer on a light square.
 QImage BrowseToolPicture(int size);

@@ -1,5 +1,6 @@
 #include "Editor_/EditorCursors.h"
 
+#include "Editor_/CommandIcons.h"
 #include "board/CellCode.h"
 
 #include <QPainter>
@@ -35,18 +36,12 @@ int StripIndex(ToolCursor cursor) {
 
 // The classic pointer, white with a black rim, tip at (0, 0).
 void DrawArrow(QPainter& p) {
-    QPainterPath path;
-    path.moveTo(0.5, 0.5);
-    path.lineTo(0.5, 15.5);
-    path.lineTo(4.5, 11.5);
-    path.lineTo(7.5, 17.5);
-    path.lineTo(9.5, 16.5);
-    path.lineTo(6.5, 10.5);
-    path.lineTo(11.5, 10.5);
-    path.closeSubpath();
+    p.save();
+    p.translate(0.5, 0.5);
     p.setPen(QPen(Qt::black, 1));
     p.setBrush(Qt::white);
-    p.drawPath(path);
+    p.drawPath(PointerArrowPath());
+    p.restore();
 }
 
 // Four small arrow heads around the badge's centre: the box moves.
@@ -66,6 +61,26 @@ void DrawMoveArrows(QPainter& p, const QRect& badge) {
 }
 
 } // namespace
+
+std::optional<ToolCursor> CursorOfTool(EditTool tool) {
+    switch (tool) {
+    case EditTool::WallTool:
+        return ToolCursor::Wall;
+    case EditTool::BoxTool:
+        return ToolCursor::Box;
+    case EditTool::GoalTool:
+        return ToolCursor::Goal;
+    case EditTool::FloorTool:
+        return ToolCursor::Floor;
+    case EditTool::PlayerTool:
+        return ToolCursor::Player;
+    case EditTool::BoxPlacement:
+        return ToolCursor::BoxMove;
+    case EditTool::SelectTool:
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
 
 QString ToolCursorName(ToolCursor cursor) {
     switch (cursor) {

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "Editor_/EditTool.h"
+
 #include <QCursor>
 #include <QImage>
 #include <QString>
 
 #include <array>
+#include <optional>
 
 namespace lodrin {
 
@@ -12,6 +15,9 @@ namespace lodrin {
 enum class ToolCursor { Wall, Box, Goal, Floor, Player, BoxMove };
 
 inline constexpr int ToolCursorCount = 6;
+
+// The grid cursor of a tool; the browse tool keeps the default arrow.
+std::optional<ToolCursor> CursorOfTool(EditTool tool);
 
 // The cursor's name: "CURSOR_WALL", "CURSOR_BOX", "CURSOR_GOAL", "CURSOR_FLOOR",
 // "CURSOR_PLAYER", "CURSOR_BOXM".

@@ -308,35 +308,21 @@ QFrame* TEditorForm_::ToolPanel(EditTool tool) const {
 
 void TEditorForm_::SetSelect() {
     const EditTool tool = Doc_.Tool;
+    const std::optional<ToolCursor> cursor = CursorOfTool(tool);
     if (tool == EditTool::BoxPlacement) {
-        DrawGrid1->viewport()->setCursor(Cursors_.Get(ToolCursor::BoxMove));
+        DrawGrid1->viewport()->setCursor(Cursors_.Get(*cursor));
         DrawGrid1->SetPopupMenu(PopupMenu4);
         return;
     }
-    DrawGrid1->SetPopupMenu(PopupMenu2);
     for (QFrame* panel : {pl_Wall, pl_Box, pl_Goal, pl_Floor, pl_Player, pl_Select}) {
         Paint(panel, panel == ToolPanel(tool) ? ActiveToolColour : InactiveCaptionColour);
     }
-    switch (tool) {
-    case EditTool::WallTool:
-        DrawGrid1->viewport()->setCursor(Cursors_.Get(ToolCursor::Wall));
-        break;
-    case EditTool::BoxTool:
-        DrawGrid1->viewport()->setCursor(Cursors_.Get(ToolCursor::Box));
-        break;
-    case EditTool::GoalTool:
-        DrawGrid1->viewport()->setCursor(Cursors_.Get(ToolCursor::Goal));
-        break;
-    case EditTool::FloorTool:
-        DrawGrid1->viewport()->setCursor(Cursors_.Get(ToolCursor::Floor));
-        break;
-    case EditTool::PlayerTool:
-        DrawGrid1->viewport()->setCursor(Cursors_.Get(ToolCursor::Player));
-        break;
-    default:
+    if (cursor) {
+        DrawGrid1->viewport()->setCursor(Cursors_.Get(*cursor));
+        DrawGrid1->SetPopupMenu(PopupMenu2);
+    } else {
         DrawGrid1->viewport()->setCursor(Qt::ArrowCursor);
         DrawGrid1->SetPopupMenu(PopupMenu1);
-        break;
     }
 }
 

@@ -1,5 +1,6 @@
 #include "Editor_/EditorInfForm.h"
 
+#include "platform/PlacedChild.h"
 #include "platform/UiFont.h"
 
 #include <QLabel>
@@ -10,15 +11,8 @@
 namespace lodrin {
 namespace {
 
-template <typename T> T* MakeChild(QWidget* parent, const char* name, QRect geometry) {
-    T* child = new T(parent);
-    child->setObjectName(QString::fromLatin1(name));
-    child->setGeometry(geometry);
-    return child;
-}
-
 QLabel* MakeLabel(QWidget* parent, const char* name, int x, int y, const QString& text) {
-    QLabel* label = MakeChild<QLabel>(parent, name, QRect(x, y, 60, 28));
+    QLabel* label = PlacedChild<QLabel>(parent, name, QRect(x, y, 60, 28));
     label->setText(text);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     return label;
@@ -34,12 +28,12 @@ TEditorInfForm_::TEditorInfForm_(QWidget* parent) : QDialog(parent) {
     Label1 = MakeLabel(this, "Label1", 24, 16, QStringLiteral("标题："));
     Label2 = MakeLabel(this, "Label2", 24, 56, QStringLiteral("作者："));
     Label3 = MakeLabel(this, "Label3", 24, 96, QStringLiteral("说明："));
-    Edit1 = MakeChild<QLineEdit>(this, "Edit1", QRect(88, 16, 497, 28));
-    Edit2 = MakeChild<QLineEdit>(this, "Edit2", QRect(88, 56, 497, 28));
-    Memo1 = MakeChild<QPlainTextEdit>(this, "Memo1", QRect(24, 128, 569, 233));
-    Button1 = MakeChild<QPushButton>(this, "Button1", QRect(480, 376, 91, 25));
+    Edit1 = PlacedChild<QLineEdit>(this, "Edit1", QRect(88, 16, 497, 28));
+    Edit2 = PlacedChild<QLineEdit>(this, "Edit2", QRect(88, 56, 497, 28));
+    Memo1 = PlacedChild<QPlainTextEdit>(this, "Memo1", QRect(24, 128, 569, 233));
+    Button1 = PlacedChild<QPushButton>(this, "Button1", QRect(480, 376, 91, 25));
     Button1->setText(QStringLiteral("确定(&O)"));
-    Button2 = MakeChild<QPushButton>(this, "Button2", QRect(360, 376, 91, 25));
+    Button2 = PlacedChild<QPushButton>(this, "Button2", QRect(360, 376, 91, 25));
     Button2->setText(QStringLiteral("取消(&C)"));
     Button1->setAutoDefault(false);
     Button2->setAutoDefault(false);

@@ -3,6 +3,7 @@
 #include "LoadSkin/DrawnSkin.h"
 #include "LoadSkin/SkinFile.h"
 #include "LoadSkin/SkinFileInfo.h"
+#include "platform/PlacedChild.h"
 #include "platform/UiFont.h"
 
 #include <QDir>
@@ -17,15 +18,8 @@ namespace {
 constexpr int PreviewWidth = 360;
 constexpr int PreviewHeight = 180;
 
-template <typename T> T* MakeChild(QWidget* parent, const char* name, QRect geometry) {
-    T* child = new T(parent);
-    child->setObjectName(QString::fromLatin1(name));
-    child->setGeometry(geometry);
-    return child;
-}
-
 QLabel* MakeLabel(QWidget* parent, const char* name, QRect geometry, const QString& text) {
-    QLabel* label = MakeChild<QLabel>(parent, name, geometry);
+    QLabel* label = PlacedChild<QLabel>(parent, name, geometry);
     label->setText(text);
     return label;
 }
@@ -38,9 +32,9 @@ TLoadSkinForm::TLoadSkinForm(QWidget* parent, QString skinsFolder)
     setWindowTitle(QStringLiteral("更换皮肤"));
     setFixedSize(617, 356);
     Label1 = MakeLabel(this, "Label1", QRect(4, 2, 241, 20), QStringLiteral("皮肤列表："));
-    ListBox1 = MakeChild<QListWidget>(this, "ListBox1", QRect(4, 23, 241, 329));
+    ListBox1 = PlacedChild<QListWidget>(this, "ListBox1", QRect(4, 23, 241, 329));
     Label2 = MakeLabel(this, "Label2", QRect(253, 2, 360, 20), QStringLiteral("预览："));
-    Image1 = MakeChild<QLabel>(this, "Image1", QRect(253, 23, PreviewWidth, PreviewHeight));
+    Image1 = PlacedChild<QLabel>(this, "Image1", QRect(253, 23, PreviewWidth, PreviewHeight));
     Label3 = MakeLabel(this, "Label3", QRect(253, 211, 361, 65),
                        QStringLiteral("说明：皮肤包含8格元格，分上下两行，每行4格，分别为：地板、"
                                       "人、箱子、墙壁及目标点、人在目标点、箱子在目标点、墙壁扩展"
@@ -54,9 +48,9 @@ TLoadSkinForm::TLoadSkinForm(QWidget* parent, QString skinsFolder)
     QFont bold = Label4->font();
     bold.setBold(true);
     Label4->setFont(bold);
-    Button2 = MakeChild<QPushButton>(this, "Button2", QRect(432, 320, 85, 28));
+    Button2 = PlacedChild<QPushButton>(this, "Button2", QRect(432, 320, 85, 28));
     Button2->setText(QStringLiteral("确定(&O)"));
-    Button1 = MakeChild<QPushButton>(this, "Button1", QRect(526, 320, 85, 28));
+    Button1 = PlacedChild<QPushButton>(this, "Button1", QRect(526, 320, 85, 28));
     Button1->setText(QStringLiteral("取消(&C)"));
     Button1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, &QDialog::reject);

@@ -1,5 +1,6 @@
 // The level-info dialog and the help window, and the key tables on their own.
 
+#include "Editor_/EditorCursors.h"
 #include "Editor_/EditorHelpForm.h"
 #include "Editor_/EditorInfForm.h"
 #include "Editor_/EditorKeys.h"
@@ -111,6 +112,21 @@ TEST(EditorKeysTest, TablesIgnoreWhatTheyDoNotName) {
     EXPECT_EQ(KeyUpCommand(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier),
               EditorCommand::Redo);
     EXPECT_EQ(KeyUpCommand(Qt::Key_V, Qt::ShiftModifier), EditorCommand::None);
+}
+
+TEST(EditorCursorsTest, SixNamedCursorsOneForEachDrawingToolAndBoxPlacement) {
+    const std::pair<EditTool, const char*> tools[] = {
+        {EditTool::WallTool, "CURSOR_WALL"},     {EditTool::BoxTool, "CURSOR_BOX"},
+        {EditTool::GoalTool, "CURSOR_GOAL"},     {EditTool::FloorTool, "CURSOR_FLOOR"},
+        {EditTool::PlayerTool, "CURSOR_PLAYER"}, {EditTool::BoxPlacement, "CURSOR_BOXM"},
+    };
+    for (int i = 0; i < ToolCursorCount; ++i) {
+        const std::optional<ToolCursor> cursor = CursorOfTool(tools[i].first);
+        ASSERT_TRUE(cursor.has_value());
+        EXPECT_EQ(static_cast<int>(*cursor), i); // custom cursors 1 to 6 in this order
+        EXPECT_EQ(ToolCursorName(*cursor), QString::fromLatin1(tools[i].second));
+    }
+    EXPECT_FALSE(CursorOfTool(EditTool::SelectTool).has_value());
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "support/ModalAnswer.h"
 
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
@@ -122,6 +123,38 @@ TEST_F(EditorFormTest, ControlsCarryTheirNamesHintsAndMenus) {
     EXPECT_EQ(form.PopupMenu4->actions(), (QList<QAction*>{form.N9, form.N10, form.N11}));
     EXPECT_EQ(form.TEditorForm_::SaveDialog1Filter,
               QStringLiteral("关卡文档(*.xsb;*.txt)|*.xsb;*.txt"));
+}
+
+TEST_F(EditorFormTest, RightClickMenus) {
+    const auto rightClick = [](QWidget* widget) {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                widget->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(widget, &event);
+    };
+    rightClick(form.sb_Xsb_OK);
+    EXPECT_TRUE(form.PopupMenu3->isVisible());
+    form.PopupMenu3->close();
+    rightClick(form.sb_Clear);
+    EXPECT_TRUE(form.PopupMenu4->isVisible());
+    form.PopupMenu4->close();
+    rightClick(Viewport());
+    EXPECT_TRUE(form.PopupMenu1->isVisible()); // browse mode: shifts and reference pictures
+    form.PopupMenu1->close();
+    PickTool(form.img_Wall);
+    rightClick(Viewport());
+    EXPECT_FALSE(form.PopupMenu1->isVisible());
+    EXPECT_FALSE(form.PopupMenu2->isVisible()); // empty: the right button only erases
+    form.bt_LeftBar->click();
+    rightClick(Viewport());
+    EXPECT_TRUE(form.PopupMenu4->isVisible());
+    form.PopupMenu4->close();
+}
+
+TEST_F(EditorFormTest, NeverSmallerThanItsMinimum) {
+    form.resize(600, 400);
+    EXPECT_EQ(form.size(), QSize(800, 560));
+    form.resize(1000, 700);
+    EXPECT_EQ(form.size(), QSize(1000, 700));
 }
 
 TEST_F(EditorFormTest, AMessageStaysWhenTheMouseLeavesAButton) {
