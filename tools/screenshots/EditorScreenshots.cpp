@@ -19,8 +19,9 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScreen>
-#include <QTextStream>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -113,6 +114,21 @@ bool ShootDialogs(TEditorWindows& windows, const QDir& out) {
     return ok;
 }
 
+// Confirms a shipped skin in the chooser and shows the editor painted with it.
+bool ShootChangedSkin(TEditorWindows& windows, const QDir& out) {
+    TLoadSkinForm* chooser = windows.SkinChooser;
+    QTimer::singleShot(0, chooser, [chooser] {
+        const QList<QListWidgetItem*> stone =
+            chooser->ListBox1->findItems(QStringLiteral("Stone40.bmp"), Qt::MatchExactly);
+        if (!stone.isEmpty()) {
+            chooser->ListBox1->setCurrentItem(stone.front());
+        }
+        chooser->Button2->click();
+    });
+    windows.Editor.bt_SkinClick();
+    return Save(&windows.Editor, out, "editor-stone-skin.png");
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -131,7 +147,8 @@ int main(int argc, char** argv) {
     TScriptedPlatform platform;
     TEditorWindows windows(platform.Seams(), {}, QString::fromLocal8Bit(argv[3]));
     const bool editorOk = ShootEditor(windows, platform, out, level);
-    const bool dialogsOk = ShootDialogs(windows, out) && ShootCursors(windows, out);
+    const bool dialogsOk =
+        ShootDialogs(windows, out) && ShootCursors(windows, out) && ShootChangedSkin(windows, out);
     windows.Editor.Document().MarkSaved();
     return editorOk && dialogsOk ? 0 : 1;
 }
