@@ -319,6 +319,18 @@ TEST_F(EditorCommandsTest, InfoDialogChangesTheLevelOnlyWhenChangedAndConfirmed)
     EXPECT_FALSE(Doc().Saved);
 }
 
+TEST_F(EditorCommandsTest, DialogsOpenCentredOnTheEditor) {
+    for (QToolButton* button : {form.sb_Inf, form.sb_Help}) {
+        QPoint offset(1000, 1000);
+        test::WhenModalShown([&](QWidget* dialog) {
+            offset = dialog->geometry().center() - form.geometry().center();
+            dialog->close();
+        });
+        button->click();
+        EXPECT_LE(offset.manhattanLength(), 4) << button->objectName().toStdString();
+    }
+}
+
 TEST_F(EditorCommandsTest, ClosingWithoutChangesAsksNothing) {
     EXPECT_TRUE(form.close());
     EXPECT_TRUE(Shown().empty());
