@@ -138,8 +138,8 @@ void TEditorGrid::SetFocusCell(int row, int col) {
 }
 
 bool TEditorGrid::CellAt(QPoint pos, int& row, int& col) const {
-    if (pos.x() < 0 || pos.y() < 0) {
-        return false;
+    if (!viewport()->rect().contains(pos)) {
+        return false; // a drag that left the view paints nothing out of sight
     }
     row = TopRow() + pos.y() / CellSize_;
     col = LeftCol() + pos.x() / CellSize_;

@@ -55,7 +55,8 @@ public:
     int Col() const { return Col_; }
     void SetFocusCell(int row, int col);
 
-    // The cell under a point of the viewport, when it is a board cell.
+    // The cell under a point of the viewport, when the point lies in the view
+    // and on a board cell.
     bool CellAt(QPoint pos, int& row, int& col) const;
     // The viewport rectangle of a cell.
     QRect CellRect(int row, int col) const;

@@ -129,6 +129,17 @@ TEST_F(EditorGridTest, FocusFollowsTheMouseInEveryToolWhileDrawing) {
     EXPECT_EQ(Doc().board.At(1, 2), Box);
 }
 
+TEST_F(EditorGridTest, ADragThatLeavesTheViewPaintsNothingOutOfSight) {
+    PickTool(form.img_Wall);
+    Press(0, 0);
+    MoveToPoint(QPoint(Viewport()->width() + 100, 5));
+    MoveToPoint(QPoint(5, -40));
+    Release(0, 0);
+    EXPECT_EQ(Doc().board.At(0, (Viewport()->width() + 100) / 60), Floor);
+    EXPECT_EQ(Doc().board.At(0, 0), Wall);
+    EXPECT_EQ(Doc().UndoStack.size(), 1u);
+}
+
 TEST_F(EditorGridTest, GridKeysMoveTheFocusAndScroll) {
     const int page = Grid().VisibleRows();
     Key(Qt::Key_Right);
