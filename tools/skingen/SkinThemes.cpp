@@ -13,6 +13,7 @@
 #include <memory>
 #include <numbers>
 #include <random>
+#include <string_view>
 
 namespace lodrin::skingen {
 namespace {
@@ -237,16 +238,17 @@ void PaintGift(QPainter& painter, const GiftColours& c) {
 
 // ---- Classic: 20-pixel tiles for large levels, drawn pixel by pixel.
 
-// A 20 x 20 picture over base: each character of rows picks a colour from the
-// palette ('.' keeps the base).
-QImage PixelSprite(const QImage& base, const std::array<const char*, 20>& rows,
+// A picture over base from rows of characters starting at row `top`: each
+// character picks a colour from the palette ('.' keeps the base).
+QImage PixelSprite(const QImage& base, int top, const std::vector<const char*>& rows,
                    const std::vector<std::pair<char, QColor>>& palette) {
     QImage tile = base.copy();
-    for (int y = 0; y < 20; ++y) {
-        for (int x = 0; x < 20; ++x) {
+    for (int y = 0; y < static_cast<int>(rows.size()); ++y) {
+        const std::string_view row = rows[static_cast<std::size_t>(y)];
+        for (int x = 0; x < static_cast<int>(row.size()) && x < tile.width(); ++x) {
             for (const auto& [key, colour] : palette) {
-                if (rows[static_cast<std::size_t>(y)][x] == key) {
-                    tile.setPixel(x, y, colour.rgb());
+                if (row[static_cast<std::size_t>(x)] == key) {
+                    tile.setPixel(x, top + y, colour.rgb());
                 }
             }
         }
@@ -254,33 +256,64 @@ QImage PixelSprite(const QImage& base, const std::array<const char*, 20>& rows,
     return tile;
 }
 
-constexpr std::array<const char*, 20> ClassicKeeper = {
-    "....................", ".......######.......", "......#hhhhhh#......", ".....#hhhhhhhh#.....",
-    ".....#HHHHHHHH#.....", ".....#ssssssss#.....", ".....#ss#ss#ss#.....", ".....#ssssssss#.....",
-    "......#ssssss#......", "....###rrrrrr###....", "...#rrrrrrrrrrrr#...", "...#rr#rrrrrr#rr#...",
-    "...#rr#rrrrrr#rr#...", "...#ss#RRRRRR#ss#...", "....##bbbbbbbb##....", "......#bbbbbb#......",
-    "......#bb##bb#......", "......#bb##bb#......", ".....###o..o###.....", "....................",
+// clang-format off
+const std::vector<const char*> ClassicKeeper = {
+    "....................",
+    ".......######.......",
+    "......#hhhhhh#......",
+    ".....#hhhhhhhh#.....",
+    ".....#HHHHHHHH#.....",
+    ".....#ssssssss#.....",
+    ".....#ss#ss#ss#.....",
+    ".....#ssssssss#.....",
+    "......#ssssss#......",
+    "....###rrrrrr###....",
+    "...#rrrrrrrrrrrr#...",
+    "...#rr#rrrrrr#rr#...",
+    "...#rr#rrrrrr#rr#...",
+    "...#ss#RRRRRR#ss#...",
+    "....##bbbbbbbb##....",
+    "......#bbbbbb#......",
+    "......#bb##bb#......",
+    "......#bb##bb#......",
+    ".....###o..o###.....",
+    "....................",
 };
 
-// The ring of a goal under the keeper's feet.
-constexpr std::array<const char*, 20> ClassicPad = {
-    "....................", "....................", "....................", "....................",
-    "....................", "....................", "....................", "....................",
-    "....................", "....................", "....................", "....................",
-    "....................", "....................", "....................", "...gggggggggggggg...",
-    "..gGGGGGGGGGGGGGGg..", "..gGGGGGGGGGGGGGGg..", "...gggggggggggggg...", "....................",
+// The ring of a goal under the keeper's feet, rows 15 to 18.
+const std::vector<const char*> ClassicPad = {
+    "...gggggggggggggg...",
+    "..gGGGGGGGGGGGGGGg..",
+    "..gGGGGGGGGGGGGGGg..",
+    "...gggggggggggggg...",
 };
 
-constexpr std::array<const char*, 20> ClassicBox = {
-    "....................", ".##################.", ".#LLLLLLLLLLLLLLLL#.", ".#LffffffffffffffD#.",
-    ".#LffffffffffffffD#.", ".#LffppppppppppffD#.", ".#LffpffffffffpffD#.", ".#LffpffffffffpffD#.",
-    ".#LffpffffffffpffD#.", ".#LffpffffffffpffD#.", ".#LffpffffffffpffD#.", ".#LffpffffffffpffD#.",
-    ".#LffpffffffffpffD#.", ".#LffpffffffffpffD#.", ".#LffppppppppppffD#.", ".#LfffLLLLLLLLfffD#.",
-    ".#LffffffffffffffD#.", ".#DDDDDDDDDDDDDDDD#.", ".##################.", "....................",
+const std::vector<const char*> ClassicBox = {
+    "....................",
+    ".##################.",
+    ".#LLLLLLLLLLLLLLLL#.",
+    ".#LffffffffffffffD#.",
+    ".#LffffffffffffffD#.",
+    ".#LffppppppppppffD#.",
+    ".#LffpffffffffpffD#.",
+    ".#LffpffffffffpffD#.",
+    ".#LffpffffffffpffD#.",
+    ".#LffpffffffffpffD#.",
+    ".#LffpffffffffpffD#.",
+    ".#LffpffffffffpffD#.",
+    ".#LffpffffffffpffD#.",
+    ".#LffpffffffffpffD#.",
+    ".#LffppppppppppffD#.",
+    ".#LfffLLLLLLLLfffD#.",
+    ".#LffffffffffffffD#.",
+    ".#DDDDDDDDDDDDDDDD#.",
+    ".##################.",
+    "....................",
 };
+// clang-format on
 
 QImage ClassicBoxTile(const QImage& floor, const QColor& face) {
-    return PixelSprite(floor, ClassicBox,
+    return PixelSprite(floor, 0, ClassicBox,
                        {{'#', Shade(face, 0.3)},
                         {'L', Shade(face, 1.25)},
                         {'D', Shade(face, 0.62)},
@@ -309,11 +342,11 @@ QImage DrawClassic() {
     });
     return Compose({
         floor,
-        PixelSprite(floor, ClassicKeeper, keeper),
+        PixelSprite(floor, 0, ClassicKeeper, keeper),
         ClassicBoxTile(floor, {196, 136, 66}),
         wall,
         Painted(floor, [&](QPainter& p) { PaintGoalDisc(p, goalRed, 11); }),
-        PixelSprite(PixelSprite(floor, ClassicPad, pad), ClassicKeeper, keeper),
+        PixelSprite(PixelSprite(floor, 15, ClassicPad, pad), 0, ClassicKeeper, keeper),
         ClassicBoxTile(floor, {84, 168, 76}),
         wall,
     });
@@ -355,7 +388,7 @@ QImage DrawStone() {
                 [](QPainter& p) {
                     PaintCrate(p, {{226, 182, 60}, {84, 58, 14}});
                 }),
-        RenderWallTile(stone, NLeft | NUp | NRight | NDown),
+        RenderWallTile(stone, WallOnLeft | WallAbove | WallOnRight | WallBelow),
     });
 }
 
@@ -398,7 +431,7 @@ QImage DrawGarden() {
             [](QPainter& p) {
                 PaintBevelBox(p, {{240, 190, 60}, {255, 230, 130}, {170, 120, 20}, {80, 56, 10}});
             }),
-        RenderWallTile(hedge, NLeft | NUp | NRight | NDown),
+        RenderWallTile(hedge, WallOnLeft | WallAbove | WallOnRight | WallBelow),
     });
 }
 
@@ -444,7 +477,7 @@ QImage DrawIce() {
                 [](QPainter& p) {
                     PaintGift(p, {{46, 150, 92}, {250, 206, 70}, {12, 56, 30}});
                 }),
-        RenderWallTile(ice, NLeft | NUp | NRight | NDown),
+        RenderWallTile(ice, WallOnLeft | WallAbove | WallOnRight | WallBelow),
     });
 }
 

@@ -16,8 +16,8 @@ OpenSquares FindOpen(int a, int neighbours) {
     static constexpr struct {
         int Bit, Dx, Dy;
     } All[] = {
-        {NLeft, -1, 0},    {NUp, 0, -1},      {NRight, 1, 0},     {NDown, 0, 1},
-        {NUpLeft, -1, -1}, {NUpRight, 1, -1}, {NDownLeft, -1, 1}, {NDownRight, 1, 1},
+        {WallOnLeft, -1, 0},  {WallAbove, 0, -1},   {WallOnRight, 1, 0},   {WallBelow, 0, 1},
+        {WallUpLeft, -1, -1}, {WallUpRight, 1, -1}, {WallDownLeft, -1, 1}, {WallDownRight, 1, 1},
     };
     OpenSquares open;
     for (const auto& n : All) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LoadSkin/SkinTiles.h"
+
 #include <QColor>
 #include <QImage>
 
@@ -27,19 +29,17 @@ struct WallStyle {
     QColor Outline = Qt::black;
 };
 
-// Neighbours of a wall square that are walls too, for RenderWallTile.
-enum Neighbour : int {
-    NLeft = 1,
-    NUp = 2,
-    NRight = 4,
-    NDown = 8,
-    NUpLeft = 16,
-    NUpRight = 32,
-    NDownLeft = 64,
-    NDownRight = 128,
+// The diagonal neighbours of a wall square that are walls too, for
+// RenderWallTile; the four sides are the wall mask's bits.
+enum DiagonalWall : int {
+    WallUpLeft = 32,
+    WallUpRight = 64,
+    WallDownLeft = 128,
+    WallDownRight = 256,
 };
 
-// Renders the wall square whose neighbours named by the mask are walls as part
+// Renders the wall square whose neighbours named by the bits (the sides as in
+// WallMaskBit, the diagonals as in DiagonalWall) are walls as part
 // of one block: edges toward open neighbours get the bevel and outline, inner
 // corners toward open diagonals are rounded. 4 x 4 samples a pixel.
 QImage RenderWallTile(const WallStyle& style, int neighbours);
