@@ -183,7 +183,8 @@ private:
     void SetHint(QWidget* widget, const QString& hint);
     void RunCommand(EditorCommand command);
     bool HandleKey(QKeyEvent* event);
-    void Changed();
+    // Repaints the grid and shows the counters after the board changed.
+    void BoardChanged();
     void RunShift(ShiftDirection direction);
     void RunClear(ClearKind kind);
     void RunNormalize(bool minimal);

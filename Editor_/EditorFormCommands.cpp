@@ -30,7 +30,7 @@ bool TEditorForm_::Confirm(std::string_view question) {
     return Platform_.Messages.Warning(this, FromUtf8(question));
 }
 
-void TEditorForm_::Changed() {
+void TEditorForm_::BoardChanged() {
     DrawGrid1->viewport()->update();
     ShowCounts();
 }
@@ -77,23 +77,23 @@ void TEditorForm_::sb_LoadClick() {
     }
     const std::string text = ToUtf8(data->text());
     if (Doc_.Paste(text, [this](std::string_view question) { return Confirm(question); })) {
-        Changed();
+        BoardChanged();
     }
 }
 
 void TEditorForm_::sb_UnDoClick() {
     Doc_.Undo();
-    Changed();
+    BoardChanged();
 }
 
 void TEditorForm_::sb_ReDoClick() {
     Doc_.Redo();
-    Changed();
+    BoardChanged();
 }
 
 void TEditorForm_::sb_ClearClick() {
     Doc_.ClearAll([this](std::string_view question) { return Confirm(question); });
-    Changed();
+    BoardChanged();
 }
 
 void TEditorForm_::sb_InfClick() {
@@ -156,7 +156,7 @@ void TEditorForm_::sb_TrialClick() {
 
 void TEditorForm_::RunShift(ShiftDirection direction) {
     Doc_.Shift(direction, [this](std::string_view question) { return Confirm(question); });
-    Changed();
+    BoardChanged();
 }
 
 void TEditorForm_::N1Click() {
@@ -185,7 +185,7 @@ void TEditorForm_::N7Click() {
 
 void TEditorForm_::RunClear(ClearKind kind) {
     Doc_.Clear(kind);
-    Changed();
+    BoardChanged();
 }
 
 void TEditorForm_::N9Click() {
@@ -315,7 +315,7 @@ void TEditorForm_::DrawGrid1MouseMove(int row, int col) {
 
 void TEditorForm_::DrawGrid1MouseUp() {
     Doc_.MouseUp();
-    Changed();
+    BoardChanged();
 }
 
 } // namespace lodrin

@@ -60,6 +60,22 @@ TEST_F(EditorFormTest, StartsInBrowseModeWithItsLayout) {
     EXPECT_EQ(form.StatusText(StatusPanel::Row), QStringLiteral("1"));
     EXPECT_EQ(form.StatusText(StatusPanel::Col), QStringLiteral("1"));
     EXPECT_FALSE(form.Options().MouseWheelSwitch);
+    const int widths[] = {24, 50, 24, 50, 36, 50, 36, 50};
+    for (int i = 0; i < 8; ++i) {
+        auto* panel = form.findChild<QLabel*>(QStringLiteral("StatusBar1_Panel%1").arg(i));
+        ASSERT_NE(panel, nullptr);
+        EXPECT_EQ(panel->width(), widths[i]) << i;
+    }
+    EXPECT_GE(form.findChild<QLabel*>(QStringLiteral("StatusBar1_Panel8"))->width(), 50);
+    for (QLabel* image : {form.img_Wall, form.img_Box, form.img_Goal, form.img_Floor,
+                          form.img_Player, form.img_Select}) {
+        EXPECT_EQ(image->cursor().shape(), Qt::PointingHandCursor);
+    }
+}
+
+TEST_F(EditorFormTest, SlashMIsKeptForTheRecognitionWindow) {
+    TEditorForm_ other(platform.Seams(), ReadStartOptions({"/M"}), strip);
+    EXPECT_TRUE(other.Options().MouseWheelSwitch);
 }
 
 TEST_F(EditorFormTest, ControlsCarryTheirNamesHintsAndMenus) {
