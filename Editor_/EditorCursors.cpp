@@ -1,6 +1,7 @@
 #include "Editor_/EditorCursors.h"
 
 #include "Editor_/CommandIcons.h"
+#include "LoadSkin/SkinStrip.h"
 #include "board/CellCode.h"
 
 #include <QPainter>
@@ -14,7 +15,6 @@ constexpr int CursorSize = 32;
 constexpr int BadgeLeft = 11;
 constexpr int BadgeTop = 12;
 constexpr int BadgeSize = 19;
-constexpr int StripTile = 60;
 
 int StripIndex(ToolCursor cursor) {
     switch (cursor) {
@@ -107,8 +107,9 @@ QImage ToolCursorImage(ToolCursor cursor, const QImage& strip) {
     p.setRenderHint(QPainter::Antialiasing);
     const QRect badge(BadgeLeft, BadgeTop, BadgeSize, BadgeSize);
     const int k = StripIndex(cursor);
-    if (strip.width() >= StripTile * (k + 1) && strip.height() >= StripTile) {
-        p.drawImage(badge, strip, QRect(k * StripTile, 0, StripTile, StripTile));
+    const QRect tile = SkinStrip::TileRect(k);
+    if (strip.rect().contains(tile)) {
+        p.drawImage(badge, strip, tile);
     } else {
         p.fillRect(badge, Qt::gray);
     }

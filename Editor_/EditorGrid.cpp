@@ -1,5 +1,7 @@
 #include "Editor_/EditorGrid.h"
 
+#include "LoadSkin/SkinStrip.h"
+
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QPainter>
@@ -14,7 +16,6 @@ namespace {
 const QColor GridBackground(57, 66, 74);
 const QColor CellOutline(69, 77, 85);
 const QColor FocusFrame(255, 0, 255);
-constexpr int StripTile = 60;
 constexpr int WheelNotch = 120;
 
 int Clamp(int value, int low, int high) {
@@ -312,8 +313,8 @@ const QPixmap& TEditorGrid::Tile(int code) {
         for (int k = 0; k < static_cast<int>(Tiles_.size()); ++k) {
             QImage tile(CellSize_, CellSize_, QImage::Format_RGB32);
             tile.fill(GridBackground);
-            if (Strip_ != nullptr && Strip_->width() >= StripTile * (k + 1)) {
-                tile = Strip_->copy(k * StripTile, 0, StripTile, StripTile)
+            if (Strip_ != nullptr && Strip_->rect().contains(SkinStrip::TileRect(k))) {
+                tile = Strip_->copy(SkinStrip::TileRect(k))
                            .scaled(CellSize_, CellSize_, Qt::IgnoreAspectRatio,
                                    Qt::SmoothTransformation);
             }
