@@ -6,6 +6,7 @@
 #include "board/XsbRows.h"
 
 #include <algorithm>
+#include <exception>
 
 namespace lodrin {
 namespace {
@@ -201,6 +202,7 @@ void TEditorDocument::Shift(ShiftDirection direction, const ConfirmFn& confirm) 
                 board.Set(r, c, Board::Contains(sr, sc) ? old.At(sr, sc) : Floor);
             }
         }
+        UpdateCounts();
     }
     MarkModified();
 }
@@ -230,6 +232,7 @@ void TEditorDocument::ClearAll(const ConfirmFn& confirm) {
     }
     PushSnapshot(Stack::Undo);
     board.Clear();
+    UpdateCounts();
     if (Hook_ != nullptr) {
         Hook_->EndForce();
     }
@@ -241,9 +244,11 @@ void TEditorDocument::ToggleBoxPlacement() {
 }
 
 bool TEditorDocument::Paste(std::string_view clipboardText, const ConfirmFn& confirm) {
-    if (!ReadLevelText(clipboardText, MapNode)) {
+    TMapNode read;
+    if (!ReadLevelText(clipboardText, read)) {
         return false;
     }
+    MapNode = std::move(read);
     if (!confirm("当前绘制的内容将被覆盖，确定吗？")) {
         return false;
     }
@@ -251,6 +256,7 @@ bool TEditorDocument::Paste(std::string_view clipboardText, const ConfirmFn& con
     if (std::optional<ColRow> keeper = ReadRowsIntoBoard(MapNode.Rows, board)) {
         PlayerPos = *keeper;
     }
+    UpdateCounts();
     MarkModified();
     return true;
 }
@@ -261,12 +267,17 @@ std::string TEditorDocument::Copy() {
 }
 
 SaveOutcome TEditorDocument::Save(std::string_view chosenName, const ConfirmFn& confirmOverwrite) {
-    const std::string name = FixLevelFileName(chosenName);
-    if (LevelFileExists(name) && !confirmOverwrite(name + "\n 文档已经存在，覆写它吗？")) {
-        return {SaveOutcome::Cancelled, {}};
-    }
-    if (!SaveLevelFile(name, MakeLevelText(board, MapNode))) {
-        return {SaveOutcome::Failed, "遇到错误，保存失败！"};
+    const SaveOutcome failed{SaveOutcome::Failed, "遇到错误，保存失败！"};
+    try {
+        const std::string name = FixLevelFileName(chosenName);
+        if (LevelFileExists(name) && !confirmOverwrite(name + "\n 文档已经存在，覆写它吗？")) {
+            return {SaveOutcome::Cancelled, {}};
+        }
+        if (!SaveLevelFile(name, MakeLevelText(board, MapNode))) {
+            return failed;
+        }
+    } catch (const std::exception&) {
+        return failed; // a path or memory error is a failed save like any other
     }
     MarkSaved();
     return {SaveOutcome::Saved, "保存成功！"};
@@ -298,13 +309,34 @@ void TEditorDocument::ApplyLevelInfo(bool changed, std::string title, std::strin
     MapNode.Comment = std::move(comment);
 }
 
-void TEditorDocument::Recount() {
+bool TEditorDocument::QueryClose(const std::function<CloseAnswer()>& ask,
+                                 const std::function<SaveOutcome()>& save) {
+    if (Saved) {
+        return true;
+    }
+    switch (ask()) {
+    case CloseAnswer::Yes:
+        return save().Result == SaveOutcome::Saved;
+    case CloseAnswer::No:
+        MarkSaved();
+        return true;
+    case CloseAnswer::Cancel:
+        return false;
+    }
+    return false;
+}
+
+void TEditorDocument::UpdateCounts() {
     BoxCount = 0;
     GoalCount = 0;
     for (const std::int32_t code : board.Cells) {
         BoxCount += HasBox(code);
         GoalCount += code == Goal || code == BoxOnGoal || code == PlayerOnGoal;
     }
+}
+
+void TEditorDocument::Recount() {
+    UpdateCounts();
     if (Hook_ != nullptr) {
         Hook_->Mirror(board, PlayerPos);
     }

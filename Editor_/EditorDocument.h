@@ -36,6 +36,9 @@ struct SaveOutcome {
     std::string Message;
 };
 
+// The user's answer to the question asked when closing with unsaved changes.
+enum class CloseAnswer { Yes, No, Cancel };
+
 // The level editor's document: board, level record, recorded keeper, tool,
 // undo and redo stacks of snapshot texts, the saved flag and the mouse stroke.
 class TEditorDocument {
@@ -79,6 +82,7 @@ public:
 
     // Paste: reads the first level of the text into the level record and, after
     // the overwrite question, into the board. Returns whether the board changed.
+    // A text without a level leaves the record as it was.
     bool Paste(std::string_view clipboardText, const ConfirmFn& confirm);
     // Copy: the level text for the clipboard; copying counts as saving.
     std::string Copy();
@@ -89,6 +93,15 @@ public:
     // The info dialog's result: the three texts replace the header when changed.
     void ApplyLevelInfo(bool changed, std::string title, std::string author, std::string comment);
 
+    // Whether the editor may close. With unsaved changes it asks: Yes saves and
+    // closes only when the save happened, No drops the changes, Cancel stays.
+    bool QueryClose(const std::function<CloseAnswer()>& ask,
+                    const std::function<SaveOutcome()>& save);
+
+    // Recomputes the counters; Paste, Clear all and the shifts run it so the
+    // status bar never shows the counts of a board that is gone.
+    void UpdateCounts();
+    // The counters and, while a recognized level is in force, its mirror.
     void Recount();
     void MarkModified() { Saved = false; }
     void MarkSaved() { Saved = true; }

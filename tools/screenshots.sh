@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Saves pictures of the programs' windows into build/screenshots (or the folder given
-# with -o), drawn under Xvfb when it is installed, else on Qt's offscreen platform.
+# Builds the screenshot drivers and saves PNGs of the windows in the states worth
+# looking at, under a virtual X display (Qt's offscreen platform when Xvfb is missing).
 #   tools/screenshots.sh [-o FOLDER] [SECTION...]
-# Sections: solutions (the LodrinSolutions import window). Without one, all are made.
+# Sections: editor (LodrinEditor's windows), solutions (the LodrinSolutions import
+# window). Without one, all are made. Default folder: build/screenshots.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=build/screenshots
@@ -10,9 +11,38 @@ if [ "${1:-}" = "-o" ]; then
     out=$2
     shift 2
 fi
+sections=("$@")
+[ ${#sections[@]} -eq 0 ] && sections=(editor solutions)
+shared="${LODRIN_SHARED_DIR:-../shared}"
+mkdir -p "$out"
 cmake --preset default >/dev/null
-cmake --build --preset default --target lodrin_screenshots
-if command -v xvfb-run >/dev/null; then
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" build/bin/lodrin_screenshots "$out" "$@"
-fi
-QT_QPA_PLATFORM=offscreen exec build/bin/lodrin_screenshots "$out" "$@"
+
+run() {
+    if command -v xvfb-run >/dev/null; then
+        xvfb-run -a -s "-screen 0 1280x1024x24" "$@"
+    else
+        QT_QPA_PLATFORM=offscreen "$@"
+    fi
+}
+
+for section in "${sections[@]}"; do
+    case "$section" in
+    editor)
+        level="$shared/data/solved.xsb"
+        if [ ! -f "$level" ]; then
+            echo "screenshots: no level file at $level (set LODRIN_SHARED_DIR)" >&2
+            exit 1
+        fi
+        cmake --build --preset default --target lodrin_editor_screenshots
+        run build/tools/lodrin_editor_screenshots "$out" "$level" build/bin/Skins
+        ;;
+    solutions)
+        cmake --build --preset default --target lodrin_screenshots
+        run build/bin/lodrin_screenshots "$out" solutions
+        ;;
+    *)
+        echo "screenshots: unknown section $section (editor, solutions)" >&2
+        exit 2
+        ;;
+    esac
+done

@@ -4,5 +4,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/setup.sh
 cmake --preset default
-cmake --build --preset default --target LodrinEditor LodrinSolutions
+cmake --build --preset default --target LodrinEditor
 exec build/bin/LodrinEditor "$@"

@@ -1,4 +1,5 @@
 #include "Editor_/EditorDocument.h"
+#include "Editor_/StartOptions.h"
 #include "board/LevelText.h"
 #include "support/BoardText.h"
 #include "support/TempDir.h"
@@ -280,6 +281,32 @@ TEST_F(EditorDocumentTest, CountersAndTheRecognizedLevelHook) {
     EXPECT_EQ(hook.ends, 1);
 }
 
+// Paste, Clear all and a shift that loses cells leave counters that match the
+// board, without mirroring it into a recognized level.
+TEST_F(EditorDocumentTest, CountersFollowPasteClearAllAndShifts) {
+    struct Hook : TRecognizedLevelHook {
+        int mirrors = 0;
+        void Mirror(const Board&, ColRow) override { ++mirrors; }
+        void EndForce() override {}
+    } hook;
+    doc.SetRecognizedLevelHook(&hook);
+    Answers answers;
+    ASSERT_TRUE(doc.Paste("*@$.", answers.Fn()));
+    EXPECT_EQ(doc.BoxCount, 2);
+    EXPECT_EQ(doc.GoalCount, 2);
+    doc.Shift(ShiftDirection::Left, answers.Fn());
+    EXPECT_EQ(doc.BoxCount, 1); // the box on a goal went over the edge
+    EXPECT_EQ(doc.GoalCount, 1);
+    answers.ok = false;
+    doc.ClearAll(answers.Fn());
+    EXPECT_EQ(doc.BoxCount, 1);
+    answers.ok = true;
+    doc.ClearAll(answers.Fn());
+    EXPECT_EQ(doc.BoxCount, 0);
+    EXPECT_EQ(doc.GoalCount, 0);
+    EXPECT_EQ(hook.mirrors, 0);
+}
+
 TEST_F(EditorDocumentTest, PasteCopyAndSave) {
     Answers answers;
     answers.ok = false;
@@ -288,6 +315,13 @@ TEST_F(EditorDocumentTest, PasteCopyAndSave) {
     EXPECT_FALSE(doc.Paste("#####\n#@$.#\n#####\nTitle: new", answers.Fn()));
     EXPECT_EQ(doc.board, Board{});
     EXPECT_EQ(doc.MapNode.Title, "new"); // the record is replaced even on Cancel
+    // A text without a level, a binary blob or a huge line leaves the record alone.
+    const std::string junk[] = {"no level", std::string("\0\x01\xff\xfe#", 5),
+                                std::string(100000, 'x')};
+    for (const std::string& text : junk) {
+        EXPECT_FALSE(doc.Paste(text, answers.Fn()));
+        EXPECT_EQ(doc.MapNode.Title, "new");
+    }
     answers.ok = true;
     EXPECT_TRUE(doc.Paste("#####\n#@$.#\n#####\nTitle: new", answers.Fn()));
     EXPECT_EQ(Cell(1, 1), Player);
@@ -314,6 +348,61 @@ TEST_F(EditorDocumentTest, PasteCopyAndSave) {
     EXPECT_EQ(saved.Result, SaveOutcome::Failed);
     EXPECT_EQ(saved.Message, "遇到错误，保存失败！");
     EXPECT_FALSE(doc.Saved);
+}
+
+// The close question: each answer, and a Yes whose save did not happen.
+TEST_F(EditorDocumentTest, QueryCloseKeepsUnsavedEdits) {
+    int asked = 0;
+    int saves = 0;
+    auto ask = [&](CloseAnswer answer) {
+        return [&, answer] {
+            ++asked;
+            return answer;
+        };
+    };
+    auto save = [&](SaveOutcome::Kind kind) {
+        return [&, kind] {
+            ++saves;
+            if (kind == SaveOutcome::Saved) {
+                doc.MarkSaved();
+            }
+            return SaveOutcome{kind, {}};
+        };
+    };
+    EXPECT_TRUE(doc.QueryClose(ask(CloseAnswer::Cancel), save(SaveOutcome::Saved)));
+    EXPECT_EQ(asked, 0); // nothing to save: no question
+
+    struct Case {
+        CloseAnswer answer;
+        SaveOutcome::Kind save;
+        bool closes;
+        bool savedAfter;
+        int saves;
+    };
+    const Case cases[] = {
+        {CloseAnswer::Yes, SaveOutcome::Saved, true, true, 1},
+        {CloseAnswer::Yes, SaveOutcome::Cancelled, false, false, 1},
+        {CloseAnswer::Yes, SaveOutcome::Failed, false, false, 1},
+        {CloseAnswer::No, SaveOutcome::Saved, true, true, 0},
+        {CloseAnswer::Cancel, SaveOutcome::Saved, false, false, 0},
+    };
+    for (const Case& c : cases) {
+        doc.MarkModified();
+        saves = 0;
+        EXPECT_EQ(doc.QueryClose(ask(c.answer), save(c.save)), c.closes);
+        EXPECT_EQ(doc.Saved, c.savedAfter);
+        EXPECT_EQ(saves, c.saves);
+    }
+}
+
+TEST(StartOptionsTest, OnlyALoneSlashMCounts) {
+    using Args = std::vector<std::string>;
+    EXPECT_TRUE(ReadStartOptions(Args{"/m"}).MouseWheelSwitch);
+    EXPECT_TRUE(ReadStartOptions(Args{"/M"}).MouseWheelSwitch);
+    EXPECT_FALSE(ReadStartOptions(Args{}).MouseWheelSwitch);
+    EXPECT_FALSE(ReadStartOptions(Args{"/m", "x"}).MouseWheelSwitch);
+    EXPECT_FALSE(ReadStartOptions(Args{"-m"}).MouseWheelSwitch);
+    EXPECT_FALSE(ReadStartOptions(Args{"/mm"}).MouseWheelSwitch);
 }
 
 TEST_F(EditorDocumentTest, NormalizeTakesAnUndoStepEachTime) {

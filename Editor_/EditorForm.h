@@ -1,0 +1,210 @@
+#pragma once
+
+#include "Editor_/CommandIcons.h"
+#include "Editor_/EditorCursors.h"
+#include "Editor_/EditorDocument.h"
+#include "Editor_/EditorKeys.h"
+#include "Editor_/StartOptions.h"
+#include "LoadSkin/SkinStrip.h"
+#include "platform/Platform.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <functional>
+#include <map>
+
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QToolButton;
+class QStatusBar;
+
+namespace lodrin {
+
+class TEditorGrid;
+class TEditorHelpForm;
+class TEditorInfForm_;
+class TLoadSkinForm;
+
+// The panels of the status bar, left to right.
+enum class StatusPanel {
+    RowCaption,
+    Row,
+    ColCaption,
+    Col,
+    BoxCaption,
+    Boxes,
+    GoalCaption,
+    Goals,
+    Message
+};
+
+// The windows the editor opens. The trial field and the recognition window
+// connect through the two hand-overs; until then their buttons do nothing.
+struct EditorPartners {
+    TEditorInfForm_* Info = nullptr;
+    TEditorHelpForm* Help = nullptr;
+    TLoadSkinForm* SkinChooser = nullptr;
+    std::function<void()> OpenTrial;
+    std::function<void()> OpenRecognition;
+};
+
+// The editor's main window: the command bar, the tool bar, the board view and
+// the status bar around the editor document.
+class TEditorForm_ : public QMainWindow {
+    Q_OBJECT
+public:
+    // The strip holds the current skin's seven tiles; the skin chooser rewrites it.
+    TEditorForm_(PlatformSeams platform, StartOptions options, SkinStrip& skinStrip);
+    ~TEditorForm_() override;
+
+    void SetPartners(EditorPartners partners) { Partners_ = std::move(partners); }
+    TEditorDocument& Document() { return Doc_; }
+    const StartOptions& Options() const { return Options_; }
+    QString StatusText(StatusPanel panel) const;
+    // Repaints the tool pictures, the cursors and the grid from the strip.
+    void SkinChanged();
+    // Writes a notice into the status bar's message panel.
+    void ShowMessage(const QString& text);
+    // Shows the document's box and goal counters in the status bar.
+    void ShowCounts();
+
+    // Applies the current tool: panel colours, grid cursor and grid menu.
+    void SetSelect();
+
+    // Command handlers, called by the buttons, menus and keys.
+    void bt_LeftBarClick();
+    void sb_SaveToFileClick();
+    void sb_SaveClick();
+    void sb_LoadClick();
+    void sb_UnDoClick();
+    void sb_ReDoClick();
+    void sb_ClearClick();
+    void sb_InfClick();
+    void sb_Xsb_OKClick();
+    void N8Click();
+    void bt_SkinClick();
+    void sb_LoadPicClick();
+    void sb_HelpClick();
+    void sb_TrialClick();
+    void N1Click();
+    void N2Click();
+    void N3Click();
+    void N4Click();
+    void N6Click();
+    void N7Click();
+    void N9Click();
+    void N10Click();
+    void N11Click();
+    // Picks the tool of a palette picture.
+    void ToolClick(EditTool tool);
+
+    // The key tables; the window sees keys before its controls do.
+    bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
+    void FormKeyPress(int key, const QString& text);
+    void FormKeyUp(int key, Qt::KeyboardModifiers modifiers);
+    // The wheel handlers the window shares with the grid.
+    void FormMouseWheelDown(Qt::KeyboardModifiers modifiers);
+    void FormMouseWheelUp(Qt::KeyboardModifiers modifiers);
+    // Whether the window may close (asks about unsaved changes).
+    bool FormCloseQuery();
+
+    // Controls.
+    QFrame* Panel1;
+    QFrame* Panel2;
+    QFrame* Panel3;
+    QFrame* pl_Wall;
+    QFrame* pl_Box;
+    QFrame* pl_Goal;
+    QFrame* pl_Floor;
+    QFrame* pl_Player;
+    QFrame* pl_Select;
+    QLabel* img_Wall;
+    QLabel* img_Box;
+    QLabel* img_Goal;
+    QLabel* img_Floor;
+    QLabel* img_Player;
+    QLabel* img_Select;
+    TEditorGrid* DrawGrid1;
+    QStatusBar* StatusBar1;
+    QPushButton* bt_LeftBar;
+    QToolButton* sb_SaveToFile;
+    QToolButton* sb_Save;
+    QToolButton* sb_Load;
+    QToolButton* sb_UnDo;
+    QToolButton* sb_ReDo;
+    QToolButton* sb_Clear;
+    QToolButton* sb_Inf;
+    QToolButton* sb_Xsb_OK;
+    QToolButton* bt_Skin;
+    QToolButton* sb_LoadPic;
+    QToolButton* sb_Help;
+    QToolButton* sb_Trial;
+    QMenu* PopupMenu1;
+    QMenu* PopupMenu2;
+    QMenu* PopupMenu3;
+    QMenu* PopupMenu4;
+    QAction* N1;
+    QAction* N2;
+    QAction* N3;
+    QAction* N4;
+    QAction* N12;
+    QAction* N6;
+    QAction* N7;
+    QAction* N8;
+    QAction* N9;
+    QAction* N10;
+    QAction* N11;
+
+    // The save dialog's file types.
+    static const QString SaveDialog1Filter;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateCommandBar();
+    void CreateToolBar();
+    void CreateGrid();
+    void CreateStatusBar();
+    void CreateMenus();
+    QToolButton* MakeCommandButton(const char* name, CommandIcon icon, const QString& hint,
+                                   void (TEditorForm_::*click)());
+    QAction* MakeAction(QMenu* menu, const char* name, const QString& caption,
+                        void (TEditorForm_::*click)());
+    void SetHint(QWidget* widget, const QString& hint);
+    void RunCommand(EditorCommand command);
+    bool HandleKey(QKeyEvent* event);
+    // Repaints the grid and shows the counters after the board changed.
+    void BoardChanged();
+    void RunShift(ShiftDirection direction);
+    void RunClear(ClearKind kind);
+    void RunNormalize(bool minimal);
+    SaveOutcome SaveToFile();
+    bool Confirm(std::string_view question);
+    QFrame* ToolPanel(EditTool tool) const;
+    void DrawGrid1MouseDown(Qt::MouseButton button, int row, int col);
+    void DrawGrid1MouseMove(int row, int col);
+    void DrawGrid1MouseUp();
+    void FocusCellChanged(int row, int col);
+
+    PlatformSeams Platform_;
+    StartOptions Options_;
+    SkinStrip& Strip_;
+    TEditorDocument Doc_;
+    EditorPartners Partners_;
+    TEditorCursors Cursors_;
+    std::array<QLabel*, 9> Panels_{};
+    std::map<QObject*, QString> Hints_;
+    std::map<QObject*, EditTool> ToolImages_;
+};
+
+} // namespace lodrin

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "Editor_/EditorForm.h"
+#include "LoadSkin/SkinStrip.h"
+
+#include <QString>
+
+namespace lodrin {
+
+class TEditorHelpForm;
+class TEditorInfForm_;
+class TLoadSkinForm;
+
+// The editor program's windows, created in their start order and joined: the
+// editor window, the level-info dialog, the skin chooser and the help window.
+// The dialogs are children of the editor window and live as long as it does.
+class TEditorWindows {
+public:
+    TEditorWindows(PlatformSeams platform, StartOptions options, const QString& skinsFolder);
+
+    // The current skin's strip, painted by the editor's grid.
+    SkinStrip Strip;
+    TEditorForm_ Editor;
+    TEditorInfForm_* Info = nullptr;
+    TLoadSkinForm* SkinChooser = nullptr;
+    TEditorHelpForm* Help = nullptr;
+};
+
+} // namespace lodrin

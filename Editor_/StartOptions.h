@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace lodrin {
+
+// What the editor's command line says.
+struct StartOptions {
+    // The "/m" switch: the recognition window turns its mouse wheel the other way.
+    bool MouseWheelSwitch = false;
+};
+
+// Reads the arguments after the program name: the switch counts only when it is
+// the one argument and equals "/m" in either case.
+StartOptions ReadStartOptions(const std::vector<std::string>& arguments);
+
+} // namespace lodrin

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "LoadSkin/SkinStrip.h"
+#include "LoadSkin/SkinTiles.h"
+
+#include <QDialog>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+namespace lodrin {
+
+// The skin chooser: lists the skin bitmaps of the Skins folder, previews the
+// clicked one with its tile size, and on confirm makes it the current skin.
+// It owns the current skin's tiles for the whole program.
+class TLoadSkinForm : public QDialog {
+    Q_OBJECT
+public:
+    // skinsFolder is the folder the bitmaps are listed from.
+    TLoadSkinForm(QWidget* parent, QString skinsFolder);
+
+    // The current skin, at its own tile size; the drawn skin until one is chosen.
+    SkinTiles Tiles;
+
+    // Shows the chooser; on confirm loads the chosen file (or the drawn skin when
+    // it cannot be used), rewrites the strip and tells the windows. Returns
+    // whether the skin changed.
+    bool ChangeSkin(SkinStrip& strip);
+
+    // The name of the entry clicked last while the dialog is shown.
+    const QString& ChosenName() const { return ChosenName_; }
+    const QString& SkinsFolder() const { return SkinsFolder_; }
+
+    // Event handlers.
+    void FormShow();
+    void ListBox1Click();
+    void ListBox1DblClick();
+
+    QListWidget* ListBox1;
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Image1;
+    QLabel* Label3;
+    QLabel* Label4;
+    QPushButton* Button1;
+    QPushButton* Button2;
+
+signals:
+    // A confirmed choice replaced the current skin: the strip and the tiles.
+    void SkinChanged();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void ShowPreview(const QImage& picture);
+    std::string PathOf(const QString& name) const;
+
+    QString SkinsFolder_;
+    QString ChosenName_;
+};
+
+} // namespace lodrin

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+namespace lodrin {
+
+// Turns a filter written as "description|patterns|description|patterns", with
+// patterns joined by ';', into Qt's form "description (p1 p2);;...".
+QString QtFileFilter(const QString& filter);
+
+// Open and save file dialogs: the seam that tests answer from a script.
+class TFileDialogs {
+public:
+    virtual ~TFileDialogs() = default;
+    // The chosen name of a file to write, or nothing when cancelled. The dialog
+    // does not ask about overwriting; the caller does.
+    virtual std::optional<QString> SaveFileName(QWidget* parent, const QString& filter) = 0;
+    // The chosen name of an existing file to read, or nothing when cancelled.
+    virtual std::optional<QString> OpenFileName(QWidget* parent, const QString& filter) = 0;
+};
+
+// File dialogs shown with Qt.
+class TQtFileDialogs final : public TFileDialogs {
+public:
+    std::optional<QString> SaveFileName(QWidget* parent, const QString& filter) override;
+    std::optional<QString> OpenFileName(QWidget* parent, const QString& filter) override;
+};
+
+} // namespace lodrin

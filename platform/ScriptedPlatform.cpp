@@ -1,0 +1,40 @@
+#include "platform/ScriptedPlatform.h"
+
+namespace lodrin {
+
+MessageAnswer TScriptedMessageBoxes::Show(QWidget*, MessageKind kind, const QString& text) {
+    Shown.push_back({kind, text});
+    if (Answers_.empty()) {
+        return kind == MessageKind::Question ? MessageAnswer::Cancel : MessageAnswer::Ok;
+    }
+    const MessageAnswer answer = Answers_.front();
+    Answers_.pop_front();
+    return answer;
+}
+
+void TScriptedMessageBoxes::Answer(std::initializer_list<MessageAnswer> answers) {
+    Answers_.insert(Answers_.end(), answers.begin(), answers.end());
+}
+
+std::optional<QString> TScriptedFileDialogs::Next(const QString& filter) {
+    Filters << filter;
+    QString name;
+    if (!Names.empty()) {
+        name = Names.front();
+        Names.pop_front();
+    }
+    if (name.isEmpty()) {
+        return std::nullopt;
+    }
+    return name;
+}
+
+std::optional<QString> TScriptedFileDialogs::SaveFileName(QWidget*, const QString& filter) {
+    return Next(filter);
+}
+
+std::optional<QString> TScriptedFileDialogs::OpenFileName(QWidget*, const QString& filter) {
+    return Next(filter);
+}
+
+} // namespace lodrin

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <QStringList>
+
+#include <deque>
+#include <vector>
+
+namespace lodrin {
+
+// One message box that was shown.
+struct ShownMessage {
+    MessageKind Kind;
+    QString Text;
+};
+
+// Message boxes answered from a queue, recording what was shown. An empty queue
+// answers OK to warnings and Cancel to questions.
+class TScriptedMessageBoxes final : public TMessageBoxes {
+public:
+    MessageAnswer Show(QWidget* parent, MessageKind kind, const QString& text) override;
+    // Queues the answers the next boxes give, in order.
+    void Answer(std::initializer_list<MessageAnswer> answers);
+    std::vector<ShownMessage> Shown;
+
+private:
+    std::deque<MessageAnswer> Answers_;
+};
+
+// File dialogs answered from a queue (an empty name, or an empty queue, means
+// cancelled), recording the filters they were shown with.
+class TScriptedFileDialogs final : public TFileDialogs {
+public:
+    std::optional<QString> SaveFileName(QWidget* parent, const QString& filter) override;
+    std::optional<QString> OpenFileName(QWidget* parent, const QString& filter) override;
+    std::deque<QString> Names;
+    QStringList Filters;
+
+private:
+    std::optional<QString> Next(const QString& filter);
+};
+
+// Modifier keys set by hand.
+class TFixedModifierState final : public TModifierState {
+public:
+    Qt::KeyboardModifiers Current() const override { return Modifiers; }
+    Qt::KeyboardModifiers Modifiers = Qt::NoModifier;
+};
+
+// A clock that moves only when told.
+class TManualClock final : public TClock {
+public:
+    std::int64_t NowMs() const override { return Now; }
+    void Advance(std::int64_t ms) { Now += ms; }
+    std::int64_t Now = 0;
+};
+
+// A screen that shows the picture it was given.
+class TFixedScreenCapture final : public TScreenCapture {
+public:
+    QImage GrabPrimaryScreen() override { return Picture; }
+    QImage Picture;
+};
+
+// Every seam scripted, for tests and the screenshot driver.
+class TScriptedPlatform {
+public:
+    PlatformSeams Seams() { return {Messages, Files, Modifiers, Clock, Screen}; }
+    TScriptedMessageBoxes Messages;
+    TScriptedFileDialogs Files;
+    TFixedModifierState Modifiers;
+    TManualClock Clock;
+    TFixedScreenCapture Screen;
+};
+
+} // namespace lodrin

@@ -1,0 +1,154 @@
+// Puts the editor's windows into the states worth looking at and saves a PNG
+// of each: lodrin_editor_screenshots <output folder> <level file> <Skins folder>.
+
+#include "Editor_/EditorCursors.h"
+#include "Editor_/EditorGrid.h"
+#include "Editor_/EditorHelpForm.h"
+#include "Editor_/EditorInfForm.h"
+#include "Editor_/EditorWindows.h"
+#include "LoadSkin/LoadSkinForm.h"
+#include "platform/ScriptedPlatform.h"
+#include "platform/UiFont.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+using namespace lodrin;
+
+// Lets the windows lay themselves out and paint.
+void Settle() {
+    for (int i = 0; i < 5; ++i) {
+        QApplication::processEvents();
+    }
+}
+
+bool Save(QWidget* window, const QDir& folder, const char* name) {
+    Settle();
+    const QString path = folder.filePath(QString::fromLatin1(name));
+    if (!window->grab().save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+QString ReadText(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+void Zoom(TEditorForm_& editor, int size) {
+    editor.DrawGrid1->ZoomReset();
+    while (editor.DrawGrid1->CellSize() > size) {
+        editor.FormKeyPress(0, QStringLiteral("-"));
+    }
+}
+
+bool ShootEditor(TEditorWindows& windows, TScriptedPlatform& platform, const QDir& out,
+                 const QString& level) {
+    TEditorForm_& editor = windows.Editor;
+    editor.show();
+    bool ok = Save(&editor, out, "editor-empty.png");
+    QApplication::clipboard()->setText(level);
+    platform.Messages.Answer({MessageAnswer::Ok});
+    editor.sb_LoadClick();
+    editor.ToolClick(EditTool::WallTool);
+    editor.DrawGrid1->SetFocusCell(5, 8);
+    ok = Save(&editor, out, "editor-level-60.png") && ok;
+    Zoom(editor, 30);
+    editor.ToolClick(EditTool::BoxTool);
+    ok = Save(&editor, out, "editor-level-30.png") && ok;
+    editor.bt_LeftBarClick();
+    ok = Save(&editor, out, "editor-box-placement.png") && ok;
+    editor.bt_LeftBarClick();
+    return ok;
+}
+
+// The six grid cursors side by side, twice their size, on the palette's colour.
+bool ShootCursors(const TEditorWindows& windows, const QDir& out) {
+    QImage sheet(6 * 72, 72, QImage::Format_RGB32);
+    sheet.fill(QColor(191, 205, 219));
+    QPainter painter(&sheet);
+    for (int i = 0; i < ToolCursorCount; ++i) {
+        const QImage cursor = ToolCursorImage(static_cast<ToolCursor>(i), windows.Strip.Image);
+        painter.drawImage(QRect(72 * i + 4, 4, 64, 64), cursor);
+    }
+    painter.end();
+    const QString path = out.filePath(QStringLiteral("cursors.png"));
+    std::printf("%s\n", qPrintable(path));
+    return sheet.save(path);
+}
+
+bool ShootDialogs(TEditorWindows& windows, const QDir& out) {
+    const TMapNode& node = windows.Editor.Document().MapNode;
+    windows.Info->Fill(QString::fromStdString(node.Title), QStringLiteral("关卡作者"),
+                       QStringLiteral("第一行说明\r\n第二行说明"));
+    windows.Info->show();
+    bool ok = Save(windows.Info, out, "info-dialog.png");
+    windows.Info->hide();
+    windows.Help->show();
+    ok = Save(windows.Help, out, "help-window.png") && ok;
+    windows.Help->hide();
+    windows.SkinChooser->show();
+    QListWidget* list = windows.SkinChooser->ListBox1;
+    const QList<QListWidgetItem*> stone =
+        list->findItems(QStringLiteral("Stone40.bmp"), Qt::MatchExactly);
+    list->setCurrentItem(stone.isEmpty() ? list->item(0) : stone.front());
+    ok = Save(windows.SkinChooser, out, "skin-chooser.png") && ok;
+    windows.SkinChooser->hide();
+    return ok;
+}
+
+// Confirms a shipped skin in the chooser and shows the editor painted with it.
+bool ShootChangedSkin(TEditorWindows& windows, const QDir& out) {
+    TLoadSkinForm* chooser = windows.SkinChooser;
+    QTimer::singleShot(0, chooser, [chooser] {
+        const QList<QListWidgetItem*> stone =
+            chooser->ListBox1->findItems(QStringLiteral("Stone40.bmp"), Qt::MatchExactly);
+        if (!stone.isEmpty()) {
+            chooser->ListBox1->setCurrentItem(stone.front());
+        }
+        chooser->Button2->click();
+    });
+    windows.Editor.bt_SkinClick();
+    return Save(&windows.Editor, out, "editor-stone-skin.png");
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: %s <output folder> <level file> <Skins folder>\n", argv[0]);
+        return 2;
+    }
+    QApplication::setFont(UiFont(12));
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    const QString level = ReadText(QString::fromLocal8Bit(argv[2]));
+    if (level.isEmpty()) {
+        std::fprintf(stderr, "cannot read the level file %s\n", argv[2]);
+        return 1;
+    }
+    TScriptedPlatform platform;
+    TEditorWindows windows(platform.Seams(), {}, QString::fromLocal8Bit(argv[3]));
+    const bool editorOk = ShootEditor(windows, platform, out, level);
+    const bool dialogsOk =
+        ShootDialogs(windows, out) && ShootCursors(windows, out) && ShootChangedSkin(windows, out);
+    windows.Editor.Document().MarkSaved();
+    return editorOk && dialogsOk ? 0 : 1;
+}
