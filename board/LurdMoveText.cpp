@@ -77,17 +77,22 @@ std::optional<std::string> ReadLurdMoves(std::string_view text, bool reverse) {
         if (open != std::string_view::npos && close != std::string_view::npos && open < close) {
             rest.remove_prefix(close + 1);
         } else if (open != std::string_view::npos || close != std::string_view::npos) {
-            const std::size_t first = open == std::string_view::npos   ? close
+            const std::size_t first = open == std::string_view::npos    ? close
                                       : close == std::string_view::npos ? open
                                                                         : std::max(open, close);
             rest.remove_prefix(first + 1);
         }
     }
-    if (rest.size() > MaxLurdLength) {
-        return std::nullopt;
-    }
+    // The limit is what the redo tail can hold, so a full record copied out comes back in.
     std::string moves;
-    std::copy_if(rest.begin(), rest.end(), std::back_inserter(moves), IsLurdChar);
+    for (const char ch : rest) {
+        if (IsLurdChar(ch)) {
+            if (moves.size() == MaxLurdLength) {
+                return std::nullopt;
+            }
+            moves.push_back(ch);
+        }
+    }
     return moves;
 }
 

@@ -33,12 +33,15 @@ TEST(ReadLurdMoves, TokensAndFilter) {
     }
 }
 
-TEST(ReadLurdMoves, LongerThanTheLimitLeavesTheTailAlone) {
-    EXPECT_EQ(ReadLurdMoves(std::string(199999, 'l'), false)->size(), 199999u);
-    // The limit counts the working text, which starts with a line feed.
-    EXPECT_EQ(ReadLurdMoves(std::string(199998, 'l') + "\n[1, 1]", false)->size(), 199998u);
-    EXPECT_FALSE(ReadLurdMoves(std::string(199999, 'l') + "\n[1, 1]", false).has_value());
-    EXPECT_FALSE(ReadLurdMoves(std::string(200000, 'l'), false).has_value());
+TEST(ReadLurdMoves, MoreMovesThanTheTailHoldsLeaveItAlone) {
+    // A full record copied out is read back whole, whatever else the text holds.
+    EXPECT_EQ(ReadLurdMoves(std::string(200000, 'l'), false)->size(), 200000u);
+    EXPECT_EQ(ReadLurdMoves(std::string(200000, 'l') + "\n[1, 1]", false)->size(), 200000u);
+    EXPECT_EQ(ReadLurdMoves(
+                  "[1, 1]\n" + std::string(100000, 'r') + " 12 " + std::string(100000, 'u'), true)
+                  ->size(),
+              200000u);
+    EXPECT_FALSE(ReadLurdMoves(std::string(200001, 'l'), false).has_value());
     EXPECT_FALSE(ReadLurdMoves(std::string(10000000, 'r'), true).has_value());
 }
 
