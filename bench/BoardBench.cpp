@@ -16,10 +16,14 @@ std::string MixedText() {
     std::mt19937 rng(12345);
     std::string text;
     text.reserve(10'500'000);
-    const std::string pieces[] = {
-        "Title: some level\n", "Author: someone\n", "Comment:\nfree text\nComment_End\n",
-        "   #####\n  ##@ $.#\n  #######\n", "\n\n\n\r\n", "lurdLURD ullDDrr\n",
-        "The quick brown fox jumps over the lazy dog.\n", "[12, 7]\n"};
+    const std::string pieces[] = {"Title: some level\n",
+                                  "Author: someone\n",
+                                  "Comment:\nfree text\nComment_End\n",
+                                  "   #####\n  ##@ $.#\n  #######\n",
+                                  "\n\n\n\r\n",
+                                  "lurdLURD ullDDrr\n",
+                                  "The quick brown fox jumps over the lazy dog.\n",
+                                  "[12, 7]\n"};
     while (text.size() < 9'000'000) {
         text += pieces[rng() % std::size(pieces)];
         if (rng() % 50 == 0) {
@@ -38,7 +42,8 @@ void BM_ReadLevelText10MB(benchmark::State& state) {
         lodrin::TMapNode node;
         benchmark::DoNotOptimize(lodrin::ReadLevelText(text, node));
     }
-    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(text.size()));
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
+                            static_cast<int64_t>(text.size()));
 }
 BENCHMARK(BM_ReadLevelText10MB)->Unit(benchmark::kMillisecond);
 

@@ -12,6 +12,8 @@
 #include "support/MobileStoreFixture.h"
 #include "support/SolvedLevels.h"
 
+#include "bench/support/RatioReporter.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -192,26 +194,6 @@ void BM_TurnChecksumsTurnBoard(benchmark::State& state) {
 }
 BENCHMARK(BM_TurnChecksumsTurnBoard)->Unit(benchmark::kMicrosecond);
 
-// Remembers each benchmark's real time per iteration for the ratios.
-class TRatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            Times[run.benchmark_name()] = run.GetAdjustedRealTime();
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> Times;
-};
-
-void PrintRatio(const std::map<std::string, double>& times, const std::string& slow,
-                const std::string& fast, const char* label) {
-    const auto a = times.find(slow), b = times.find(fast);
-    if (a != times.end() && b != times.end() && b->second > 0) {
-        std::cout << label << ": " << a->second / b->second << "\n";
-    }
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -220,13 +202,12 @@ int main(int argc, char** argv) {
         std::cerr << "shared levels not found: " << lodrin::test::SolvedLevelsPath() << "\n";
         return 1;
     }
-    TRatioReporter reporter;
+    lodrin::bench::TRatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    PrintRatio(reporter.Times, "BM_ImportMobile/min_time:2.000",
-               "BM_PlainInsertFloor/min_time:2.000",
-               "import / plain-insert floor (goal: at most 3)");
-    PrintRatio(reporter.Times, "BM_TurnChecksumsTurnBoard", "BM_TurnChecksumsFast",
-               "TurnBoard checksums / allocation-free checksums");
+    reporter.PrintRatio("BM_ImportMobile/min_time:2.000", "BM_PlainInsertFloor/min_time:2.000",
+                        "import / plain-insert floor (goal: at most 3)");
+    reporter.PrintRatio("BM_TurnChecksumsTurnBoard", "BM_TurnChecksumsFast",
+                        "TurnBoard checksums / allocation-free checksums");
     benchmark::Shutdown();
     return 0;
 }

@@ -8,6 +8,8 @@
 #include "board/LevelText.h"
 #include "board/XsbRows.h"
 
+#include "bench/support/RatioReporter.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -230,44 +232,14 @@ void Register() {
     }
 }
 
-// The console output, and the time per iteration of every benchmark for the ratios.
-class TRatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Iteration && run.iterations > 0) {
-                Seconds[run.benchmark_name()] =
-                    run.real_accumulated_time / static_cast<double>(run.iterations);
-            }
-        }
-    }
-    std::map<std::string, double> Seconds;
-};
-
-void PrintRatios(const TRatioReporter& reporter) {
-    std::printf("\n%-62s %12s %12s %9s\n", "reference / fast", "reference ms", "fast ms", "ratio");
-    for (const auto& [name, seconds] : reporter.Seconds) {
-        const std::size_t cut = name.rfind("/Reference");
-        if (cut == std::string::npos) {
-            continue;
-        }
-        const auto fast = reporter.Seconds.find(name.substr(0, cut) + "/Fast");
-        if (fast != reporter.Seconds.end() && fast->second > 0) {
-            std::printf("%-62s %12.3f %12.3f %8.1fx\n", name.substr(0, cut).c_str(), seconds * 1e3,
-                        fast->second * 1e3, seconds / fast->second);
-        }
-    }
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     Register();
-    TRatioReporter reporter;
+    lodrin::bench::TRatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    PrintRatios(reporter);
+    reporter.PrintPairs("/Reference", "/Fast");
     benchmark::Shutdown();
     return 0;
 }

@@ -7,6 +7,8 @@
 #include "Recog_/ReferenceMatching.h"
 #include "Recog_/SyntheticLevel.h"
 
+#include "bench/support/RatioReporter.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -64,34 +66,6 @@ BENCHMARK_CAPTURE(BM_Sweep, Grid2000x2000_Fast, &LargeGrid, &findSubimages)
 BENCHMARK_CAPTURE(BM_Sweep, Grid2000x2000_Reference, &LargeGrid, &reference::FindSubimages)
     ->Unit(benchmark::kMillisecond);
 
-// The console report, keeping every run's time to print the ratios at the end.
-class TRatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            Times[run.benchmark_name()] = run.GetAdjustedRealTime();
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    void PrintRatios() const {
-        for (const auto& [name, time] : Times) {
-            const std::size_t at = name.find("_Fast");
-            const bool spread = name.ends_with("_stddev") || name.ends_with("_cv");
-            if (at == std::string::npos || spread || time <= 0) {
-                continue;
-            }
-            const auto plain = Times.find(std::string(name).replace(at, 5, "_Reference"));
-            if (plain != Times.end()) {
-                std::printf("%s: the fast sweep is %.1f times faster than the reference\n",
-                            name.c_str(), plain->second / time);
-            }
-        }
-    }
-
-private:
-    std::map<std::string, double> Times;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -99,9 +73,9 @@ int main(int argc, char** argv) {
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;
     }
-    TRatioReporter reporter;
+    lodrin::bench::TRatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.PrintRatios();
+    reporter.PrintPairs("_Reference", "_Fast");
     benchmark::Shutdown();
     return 0;
 }
