@@ -101,7 +101,7 @@ void TLoadSkinForm::ListBox1Click() {
     ChosenName_ = item->text();
     const std::string path = PathOf(ChosenName_);
     const SkinFileInfo info = ReadSkinFileInfo(path);
-    const QImage picture = info.Readable ? ReadSkinPicture(path) : QImage();
+    const QImage picture = info.Readable ? ReadSkinPreview(path) : QImage();
     ShowPreview(picture);
     if (!info.Readable) {
         Label4->setText(QStringLiteral(" "));

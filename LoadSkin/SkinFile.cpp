@@ -12,10 +12,12 @@
 namespace lodrin {
 namespace {
 
-// Bytes the decoder may allocate: a 32-bit picture of the largest skin, in
+// Bytes the decoder may allocate for a 32-bit picture of the given size, in
 // whole megabytes as the reader counts them.
-constexpr int SkinAllocationLimitMB =
-    (MaxSkinWidth * MaxSkinHeight * 4 + (1 << 20) - 1) / (1 << 20);
+constexpr int AllocationLimitMB(int width, int height) {
+    return static_cast<int>((static_cast<long long>(width) * height * 4 + (1 << 20) - 1) /
+                            (1 << 20));
+}
 
 // Holds the image reader's allocation limit for its lifetime. The limit is
 // process-wide; pictures are only read on the window thread.
@@ -55,21 +57,31 @@ constexpr TilePlace SkinFilePlaces[] = {
     {SkinTile::BoxOnGoal, 2, 1}, {SkinTile::WallExtension, 3, 1},
 };
 
-} // namespace
-
-QImage ReadSkinPicture(const std::string& path) {
+// Decodes a complete bitmap of at most maxWidth x maxHeight pixels, allowing the
+// decoder no more memory than such a picture needs.
+QImage ReadBitmapWithin(const std::string& path, int maxWidth, int maxHeight) {
     QFile file;
     QImageReader reader;
     const BitmapHeader header = OpenBitmapFile(path, file, reader);
-    if (!header.Complete || header.Width > MaxSkinWidth || header.Height > MaxSkinHeight) {
+    if (!header.Complete || header.Width > maxWidth || header.Height > maxHeight) {
         return {};
     }
-    const TAllocationLimit limit(SkinAllocationLimitMB);
+    const TAllocationLimit limit(AllocationLimitMB(maxWidth, maxHeight));
     QImage picture;
     if (!reader.read(&picture)) {
         return {};
     }
     return picture.convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace
+
+QImage ReadSkinPicture(const std::string& path) {
+    return ReadBitmapWithin(path, MaxSkinWidth, MaxSkinHeight);
+}
+
+QImage ReadSkinPreview(const std::string& path) {
+    return ReadBitmapWithin(path, MaxSkinPreviewSide, MaxSkinPreviewSide);
 }
 
 bool CutSkinPicture(const QImage& picture, SkinTiles& tiles) {

@@ -15,6 +15,14 @@ namespace lodrin {
 // more than the largest skin needs.
 QImage ReadSkinPicture(const std::string& path);
 
+// Largest side of a bitmap the chooser decodes for its preview.
+inline constexpr int MaxSkinPreviewSide = 4096;
+
+// Decodes any complete bitmap of at most 4096 x 4096 pixels for the chooser's
+// preview, so a file of the wrong size is still shown; larger files give a null
+// picture without being decoded.
+QImage ReadSkinPreview(const std::string& path);
+
 // Fills tiles from a decoded skin picture (two rows of four tiles: floor,
 // keeper, box, wall; goal, keeper on goal, box on goal, wall extension): the
 // tiles, the grid colour and flags from the floor tile, the darkened tiles,

@@ -118,11 +118,11 @@ TEST_F(LoadSkinFormTest, ClickShowsTheTileSizeAndEnablesOnlyUsableSkins) {
         {"s320.bmp", 320, 160, "元格尺寸: 80像素", true, true},
         {"s800.bmp", 800, 400, "元格尺寸: 200像素", true, true},
         {"s80.bmp", 80, 40, "元格尺寸: 20像素", true, true},
-        {"s804.bmp", 804, 402, "元格尺寸: 201像素", false, false}, // too large to decode
+        {"s804.bmp", 804, 402, "元格尺寸: 201像素", false, true}, // shown, not usable
         {"s76.bmp", 76, 38, "元格尺寸: 19像素", false, true},
         {"s322.bmp", 322, 161, "元格尺寸: 80像素", false, true},
         {"s320x161.bmp", 320, 161, "元格尺寸: 80像素", false, true},
-        {"huge.bmp", 4000, 2000, "元格尺寸: 1000像素", false, false},
+        {"huge.bmp", 4000, 2000, "元格尺寸: 1000像素", false, true},
     };
     for (const auto& c : cases) {
         WritePicture(QString::fromLatin1(c.name), c.w, c.h);
