@@ -11,10 +11,6 @@ using namespace finder;
 
 namespace {
 
-constexpr std::uint8_t BoxMark(bool reverse) {
-    return reverse ? 16 : 1;
-}
-
 int Manhattan(int a, int b) {
     return std::abs(GridRow(a) - GridRow(b)) + std::abs(GridCol(a) - GridCol(b));
 }
@@ -25,6 +21,18 @@ std::uint32_t StepRecord(int arrival, int dir, int square) {
     return from << 24 | static_cast<std::uint32_t>(dir) << 16 |
            static_cast<std::uint32_t>(GridCol(square)) << 8 |
            static_cast<std::uint32_t>(GridRow(square));
+}
+int StepArrival(std::uint32_t step) {
+    return static_cast<int>(step >> 24);
+}
+int StepDirection(std::uint32_t step) {
+    return static_cast<int>(step >> 16 & 0xFF);
+}
+int StepCol(std::uint32_t step) {
+    return static_cast<int>(step >> 8 & 0xFF);
+}
+int StepRow(std::uint32_t step) {
+    return static_cast<int>(step & 0xFF);
 }
 
 // Order of the route list: (turns, distance, pushes), then insertion.
@@ -73,6 +81,20 @@ bool TPathFinder::PushSquares(bool reverse, int p, int k, int& q, int& end) cons
     return grid.Free(n) && grid.Free(q);
 }
 
+// Accepts the push or pull of the box on p in direction k, with the keeper on
+// `keeper`, when this search has not accepted it before and the keeper can make it;
+// `end` is where the keeper ends.
+bool TPathFinder::TakePush(bool reverse, int p, int keeper, int k, int& end) {
+    const auto done = static_cast<std::size_t>(p * 4 + k);
+    int q = 0;
+    if (Work_->PushDone[done] != 0 || !PushSquares(reverse, p, k, q, end) ||
+        !CanReachAt(reverse, p, keeper, q)) {
+        return false;
+    }
+    Work_->PushDone[done] = 1;
+    return true;
+}
+
 bool TPathFinder::CanReachAt(bool reverse, int p, int k, int q) {
     TFinderGrid& grid = Work_->Grid;
     if (k == q) {
@@ -103,7 +125,7 @@ void TPathFinder::BoxReach(bool reverse, int box, int keeper) {
     if (!Reference_) {
         ClearKeeperHalf(reverse);
     }
-    const std::uint8_t mark = BoxMark(reverse);
+    const std::uint8_t mark = ReachBit(reverse);
     int head = 0;
     int tail = 0;
     w.States[static_cast<std::size_t>(tail++)] = {p0, k0};
@@ -111,18 +133,14 @@ void TPathFinder::BoxReach(bool reverse, int box, int keeper) {
     while (tail < QueueLimit && head < tail) {
         const BoxState state = w.States[static_cast<std::size_t>(head++)];
         for (int k = 0; k < 4; ++k) {
-            const auto done = static_cast<std::size_t>(state.Box * 4 + k);
-            int q = 0, end = 0;
+            int end = 0;
             // A push found once 10000 states are queued is dropped whole.
-            if (w.PushDone[done] != 0 || tail >= QueueLimit ||
-                !PushSquares(reverse, state.Box, k, q, end) ||
-                !CanReachAt(reverse, state.Box, state.Keeper, q)) {
+            if (tail >= QueueLimit || !TakePush(reverse, state.Box, state.Keeper, k, end)) {
                 continue;
             }
             const int n = state.Box + Delta[static_cast<std::size_t>(k)];
             w.States[static_cast<std::size_t>(tail++)] = {n, end};
             w.BoxLayer[static_cast<std::size_t>(n)] |= mark;
-            w.PushDone[done] = 1;
         }
     }
 }
@@ -253,8 +271,6 @@ bool TPathFinder::SearchRoute(bool reverse, int box, int target, int keeper) {
         w.FreeNode = taken;
         reached = ExpandRoute(reverse, node, target);
     }
-    w.Head = -1;
-    w.HeapSize = 0;
     return reached;
 }
 
@@ -263,13 +279,10 @@ bool TPathFinder::SearchRoute(bool reverse, int box, int target, int keeper) {
 bool TPathFinder::ExpandRoute(bool reverse, const RouteNode& node, int target) {
     TFinderWork& w = *Work_;
     for (int k = 0; k < 4; ++k) {
-        const auto done = static_cast<std::size_t>(node.Box * 4 + k);
-        int q = 0, end = 0;
-        if (w.PushDone[done] != 0 || !PushSquares(reverse, node.Box, k, q, end) ||
-            !CanReachAt(reverse, node.Box, node.Keeper, q)) {
+        int end = 0;
+        if (!TakePush(reverse, node.Box, node.Keeper, k, end)) {
             continue;
         }
-        w.PushDone[done] = 1;
         const int n = node.Box + Delta[static_cast<std::size_t>(k)];
         const int fresh = NewNode();
         if (fresh < 0 || w.StepCount >= StepLimit) {
@@ -297,15 +310,14 @@ int TPathFinder::TakeRoute(int target) {
     int count = 0;
     for (int i = w.StepCount - 1; i >= 0; --i) {
         const std::uint32_t step = w.Steps[static_cast<std::size_t>(i)];
-        const int dir = static_cast<int>(step >> 16 & 0xFF);
-        if (static_cast<int>(step & 0xFF) != row || static_cast<int>(step >> 8 & 0xFF) != col ||
-            (expected != 255 && dir != expected)) {
+        const int dir = StepDirection(step);
+        if (StepRow(step) != row || StepCol(step) != col || (expected != 255 && dir != expected)) {
             continue;
         }
         w.Taken[static_cast<std::size_t>(count++)] = i;
         row -= FinderDirectionOrder[static_cast<std::size_t>(dir)].DRow;
         col -= FinderDirectionOrder[static_cast<std::size_t>(dir)].DCol;
-        expected = static_cast<int>(step >> 24);
+        expected = StepArrival(step);
     }
     return count;
 }
@@ -327,7 +339,7 @@ int TPathFinder::ReplayRoute(bool reverse, int box, int keeper, int pushes) {
     for (int j = pushes - 1; j >= 0; --j) {
         const std::uint32_t step =
             w.Steps[static_cast<std::size_t>(w.Taken[static_cast<std::size_t>(j)])];
-        const int dir = static_cast<int>(step >> 16 & 0xFF);
+        const int dir = StepDirection(step);
         const int d = Delta[static_cast<std::size_t>(dir)];
         if (dir != previous) {
             w.Grid.Set(box, BoxSquare);

@@ -47,8 +47,6 @@ public:
     int Height() const { return Height_; }
     // Grid index of a board position r * W + c, or -1 when it lies off the board.
     int ToGrid(int position) const;
-    // Board position of a grid index on the board.
-    int ToPosition(int i) const { return GridRow(i) * Width_ + GridCol(i); }
     bool OnBoard(int i) const { return OnBoard_[static_cast<std::size_t>(i)] != 0; }
     bool Inner(int i) const { return Inner_[static_cast<std::size_t>(i)] != 0; }
 

@@ -7,23 +7,6 @@ namespace lodrin {
 
 using namespace finder;
 
-namespace {
-
-constexpr std::uint8_t HalfMask(bool reverse) {
-    return reverse ? 0xF0 : 0x0F;
-}
-constexpr std::uint8_t ReachBit(bool reverse) {
-    return reverse ? 16 : 1;
-}
-constexpr std::uint8_t ThroughBit(bool reverse) {
-    return reverse ? 32 : 2;
-}
-constexpr std::uint8_t PassBoxBit(bool reverse) {
-    return reverse ? 64 : 4;
-}
-
-} // namespace
-
 bool TPathFinder::SearchKeeper(const KeeperSearch& search, int start) {
     TFinderWork& w = *Work_;
     SearchState state{ReachBit(search.Reverse), 0, 0};

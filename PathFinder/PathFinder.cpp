@@ -41,28 +41,28 @@ std::uint8_t TPathFinder::BoxMarks(int p) const {
 }
 
 bool TPathFinder::IsReachFwd(int p) const {
-    return (KeeperMarks(p) & 1) != 0;
+    return (KeeperMarks(p) & ReachBit(false)) != 0;
 }
 bool TPathFinder::IsPassedFwd(int p) const {
-    return (KeeperMarks(p) & 2) != 0;
+    return (KeeperMarks(p) & ThroughBit(false)) != 0;
 }
 bool TPathFinder::IsPassableBoxFwd(int p) const {
-    return (KeeperMarks(p) & 4) != 0;
+    return (KeeperMarks(p) & PassBoxBit(false)) != 0;
 }
 bool TPathFinder::IsReachRev(int p) const {
-    return (KeeperMarks(p) & 16) != 0;
+    return (KeeperMarks(p) & ReachBit(true)) != 0;
 }
 bool TPathFinder::IsPassedRev(int p) const {
-    return (KeeperMarks(p) & 32) != 0;
+    return (KeeperMarks(p) & ThroughBit(true)) != 0;
 }
 bool TPathFinder::IsPassableBoxRev(int p) const {
-    return (KeeperMarks(p) & 64) != 0;
+    return (KeeperMarks(p) & PassBoxBit(true)) != 0;
 }
 bool TPathFinder::IsBoxReachFwd(int p) const {
-    return (BoxMarks(p) & 1) != 0;
+    return (BoxMarks(p) & ReachBit(false)) != 0;
 }
 bool TPathFinder::IsBoxReachRev(int p) const {
-    return (BoxMarks(p) & 16) != 0;
+    return (BoxMarks(p) & ReachBit(true)) != 0;
 }
 
 void TPathFinder::ClearKeeperHalf(bool reverse) {
@@ -126,9 +126,6 @@ bool TPathFinder::KeeperCanReach(bool reverse, int p, int k, int q) {
     const int gp = grid.ToGrid(p), gk = grid.ToGrid(k);
     if (gp < 0 || gk < 0) {
         return false;
-    }
-    if (k == q) {
-        return true;
     }
     const int gq = grid.ToGrid(q);
     return gq >= 0 && CanReachAt(reverse, gp, gk, gq);

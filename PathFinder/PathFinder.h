@@ -125,6 +125,7 @@ private:
     bool KeeperReachToAt(bool reverse, int p, int k, int q);
     bool CanReachAt(bool reverse, int p, int k, int q);
     bool PushSquares(bool reverse, int p, int k, int& q, int& end) const;
+    bool TakePush(bool reverse, int p, int keeper, int k, int& end);
     bool SearchRoute(bool reverse, int box, int target, int keeper);
     bool ExpandRoute(bool reverse, const finder::RouteNode& node, int target);
     int TakeRoute(int target);
