@@ -1,28 +1,18 @@
 #include "TrialUnit/TrialHandOver.h"
 
+#include "board/CellCode.h"
 #include "board/LevelText.h"
 #include "board/WorkGrid.h"
 
 namespace lodrin {
 namespace {
 
+// Trial code of each editor cell code.
+constexpr std::array<TrialCode, 7> TrialCodeOfCell = {
+    TrialFloor, TrialGoal, TrialBox, TrialBoxOnGoal, TrialKeeper, TrialKeeperOnGoal, TrialWall};
+
 std::int32_t TrialCodeOf(char ch) {
-    switch (ch) {
-    case '#':
-        return TrialWall;
-    case '.':
-        return TrialGoal;
-    case '$':
-        return TrialBox;
-    case '*':
-        return TrialBoxOnGoal;
-    case '@':
-        return TrialKeeper;
-    case '+':
-        return TrialKeeperOnGoal;
-    default:
-        return TrialFloor;
-    }
+    return TrialCodeOfCell[static_cast<std::size_t>(XsbCharToCell(ch))];
 }
 
 } // namespace

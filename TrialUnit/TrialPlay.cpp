@@ -16,6 +16,9 @@ bool IsFreeCode(std::int32_t code) {
 bool IsBoxCode(std::int32_t code) {
     return code == TrialBox || code == TrialBoxOnGoal;
 }
+bool IsKeeperCode(std::int32_t code) {
+    return code == TrialKeeper || code == TrialKeeperOnGoal;
+}
 
 // The move character as it can stand in a message: printable ASCII, else '?'.
 char Shown(char move) {
@@ -64,9 +67,7 @@ void TTrialPlay::Open() {
     UndoMark_ = -1;
     CellCount_ = Rows_ * Cols_;
     const auto end = Cells_.begin() + CellCount_;
-    const auto keeper = std::find_if(Cells_.begin(), end, [](std::int32_t code) {
-        return code == TrialKeeper || code == TrialKeeperOnGoal;
-    });
+    const auto keeper = std::find_if(Cells_.begin(), end, IsKeeperCode);
     KeeperPos_ = keeper == end ? -1 : static_cast<int>(keeper - Cells_.begin());
 }
 
@@ -92,8 +93,7 @@ std::string TTrialPlay::KeeperPlace(int rowOffset, int colOffset) const {
 
 bool TTrialPlay::KeeperOk() {
     if (KeeperPos_ >= 0 && KeeperPos_ < CellCount_ &&
-        (Cells_[static_cast<std::size_t>(KeeperPos_)] == TrialKeeper ||
-         Cells_[static_cast<std::size_t>(KeeperPos_)] == TrialKeeperOnGoal)) {
+        IsKeeperCode(Cells_[static_cast<std::size_t>(KeeperPos_)])) {
         return true;
     }
     Show(std::string(KeeperPlaceMessage) + KeeperPlace(0, 0));
@@ -237,6 +237,14 @@ void TTrialPlay::UnDo_BK(int n) {
     Run(&TTrialPlay::StepBackReverse, n, false);
 }
 
+void TTrialPlay::PlayOn(int n) {
+    Reverse_ ? ReDo_BK(n) : ReDo(n);
+}
+
+void TTrialPlay::TakeBack(int n) {
+    Reverse_ ? UnDo_BK(n) : UnDo(n);
+}
+
 namespace {
 
 // Reads moves from position count - 1 towards the start with a running offset.
@@ -305,27 +313,25 @@ void TTrialPlay::RedoStep() {
 // Both report reaching an end only when they got there: a move that failed on the
 // way keeps its message.
 void TTrialPlay::UndoAll() {
-    const int length = static_cast<int>(Record_.size());
-    Reverse_ ? UnDo_BK(length) : UnDo(length);
+    TakeBack(static_cast<int>(Record_.size()));
     if (Record_.empty()) {
         Show(AtFirstMessage);
     }
 }
 
 void TTrialPlay::RedoAll() {
-    const int count = static_cast<int>(Tail_.size());
-    Reverse_ ? ReDo_BK(count) : ReDo(count);
+    PlayOn(static_cast<int>(Tail_.size()));
     if (Tail_.empty()) {
         Show(AtLastMessage);
     }
 }
 
 void TTrialPlay::UndoMove() {
-    Reverse_ ? UnDo_BK(1) : UnDo(1);
+    TakeBack(1);
 }
 
 void TTrialPlay::RedoMove() {
-    Reverse_ ? ReDo_BK(1) : ReDo(1);
+    PlayOn(1);
 }
 
 // The redo tail becomes the moves with the first one on top (at most 200000).
@@ -345,16 +351,14 @@ void TTrialPlay::PlayTyped(char move) {
 void TTrialPlay::PlayClick(std::string_view moves) {
     SetTail(moves);
     UndoMark_ = static_cast<int>(Record_.size());
-    const int count = static_cast<int>(Tail_.size());
-    Reverse_ ? ReDo_BK(count) : ReDo(count);
+    PlayOn(static_cast<int>(Tail_.size()));
 }
 
 void TTrialPlay::PlayClipboard(std::string_view text) {
     if (const std::optional<std::string> moves = ReadLurdMoves(text, Reverse_)) {
         SetTail(*moves);
     }
-    const int count = static_cast<int>(Tail_.size());
-    Reverse_ ? ReDo_BK(count) : ReDo(count);
+    PlayOn(static_cast<int>(Tail_.size()));
 }
 
 std::optional<std::string> TTrialPlay::CopyMoves() {

@@ -107,6 +107,9 @@ private:
     bool StepForwardReverse(char move);
     bool StepBackReverse(char move);
     void Run(bool (TTrialPlay::*step)(char), int n, bool redo);
+    // Play or take back up to n moves in the play's mode.
+    void PlayOn(int n);
+    void TakeBack(int n);
     void SetTail(std::string_view moves);
     std::string KeeperPlace(int rowOffset, int colOffset) const;
     void Show(std::string_view text);
