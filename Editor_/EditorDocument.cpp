@@ -148,15 +148,14 @@ void TEditorDocument::RestoreSnapshot(std::string_view snapshot) {
     }
 }
 
-bool TEditorDocument::RestoreFrom(std::vector<std::string>& from, Stack saveTo) {
+void TEditorDocument::RestoreFrom(std::vector<std::string>& from, Stack saveTo) {
     if (from.empty()) {
-        return false;
+        return;
     }
     PushSnapshot(saveTo);
     const std::string snapshot = std::move(from.back());
     from.pop_back();
     RestoreSnapshot(snapshot);
-    return true;
 }
 
 void TEditorDocument::Undo() {
@@ -331,7 +330,7 @@ void TEditorDocument::UpdateCounts() {
     GoalCount = 0;
     for (const std::int32_t code : board.Cells) {
         BoxCount += HasBox(code);
-        GoalCount += code == Goal || code == BoxOnGoal || code == PlayerOnGoal;
+        GoalCount += HasGoal(code);
     }
 }
 

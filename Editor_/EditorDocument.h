@@ -110,8 +110,8 @@ public:
     void SetRecognizedLevelHook(TRecognizedLevelHook* hook) { Hook_ = hook; }
 
 private:
-    // Saves the board onto `saveTo` and restores the newest entry of `from`.
-    bool RestoreFrom(std::vector<std::string>& from, Stack saveTo);
+    // Saves the board onto `saveTo` and restores the newest entry of `from`, if any.
+    void RestoreFrom(std::vector<std::string>& from, Stack saveTo);
     void ApplyClick(int row, int col);
     void Erase(int row, int col);
     void Write(int row, int col, std::int32_t code);
