@@ -7,6 +7,7 @@
 #include "TrialUnit/TrialHandOver.h"
 #include "board/LevelText.h"
 #include "board/XsbRows.h"
+#include "support/SharedData.h"
 
 #include "bench/support/RatioReporter.h"
 
@@ -14,11 +15,9 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <map>
 #include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -60,17 +59,10 @@ BenchBoard RandomBoard(std::string name, double walls, double boxes, unsigned se
     return b;
 }
 
-std::string ReadFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
-
 // A real level read with the project's reader and handed over as the editor does.
 bool LevelBoard(const std::filesystem::path& path, BenchBoard& b) {
     lodrin::TMapNode node;
-    if (!lodrin::ReadLevelText(ReadFile(path), node) || node.Rows.size() > 100) {
+    if (!lodrin::ReadLevelText(lodrin::test::ReadFileBytes(path), node) || node.Rows.size() > 100) {
         return false;
     }
     for (const std::string& row : node.Rows) {
@@ -193,7 +185,7 @@ void BoxPath(benchmark::State& state, const BenchBoard* b, bool goThrough, bool 
 void Register() {
     Boards().push_back(RandomBoard("Open100", 0.06, 0.04, 11));
     Boards().push_back(RandomBoard("QuarterBoxes100", 0.03, 0.25, 12));
-    const std::filesystem::path large = std::filesystem::path(LODRIN_SHARED_DIR) / "data" / "large";
+    const std::filesystem::path large = lodrin::test::SharedDir() / "data" / "large";
     if (std::filesystem::exists(large)) {
         std::vector<std::filesystem::path> files;
         for (const auto& entry : std::filesystem::directory_iterator(large)) {
