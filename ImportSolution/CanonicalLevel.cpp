@@ -128,7 +128,7 @@ bool TLevelCanonicalizer::Canonicalize(std::string_view text, CanonicalLevel& ou
 bool TLevelCanonicalizer::LayLines(std::string_view text) {
     Work_.fill('_');
     Open_.fill(0);
-    Lines_ = Width_ = Keepers_ = 0;
+    Lines_ = Keepers_ = 0;
     return ForEachLevelLine(text, [this](std::string_view line) {
         if (Lines_ == Size || line.size() > static_cast<std::size_t>(Size)) {
             return false;
@@ -143,7 +143,6 @@ bool TLevelCanonicalizer::LayLines(std::string_view text) {
                 Keeper_ = start + static_cast<int>(c);
             }
         }
-        Width_ = std::max(Width_, static_cast<int>(line.size()));
         ++Lines_;
         return true;
     });
