@@ -1,6 +1,7 @@
 #include "ImportSolution/CanonicalLevel.h"
 
 #include "ImportSolution/CRC_32.h"
+#include "board/CellCode.h"
 #include "board/Turn.h"
 
 #include <algorithm>
@@ -37,13 +38,14 @@ bool IsInside(char ch) {
     return ch != '#' && ch != '_';
 }
 
-// What each character counts in the keeper's region.
+// What each character counts in the keeper's region: the board's boxes and goals.
 struct CharCounts {
     std::array<std::uint8_t, 256> Box{}, Goal{};
     constexpr CharCounts() {
-        Box[static_cast<unsigned char>('$')] = Box[static_cast<unsigned char>('*')] = 1;
-        for (char ch : {'*', '+', '.'}) {
-            Goal[static_cast<unsigned char>(ch)] = 1;
+        for (std::size_t ch = 0; ch < Box.size(); ++ch) {
+            const CellCode code = XsbCharToCell(static_cast<char>(ch));
+            Box[ch] = HasBox(code);
+            Goal[ch] = HasGoal(code);
         }
     }
 };
@@ -128,7 +130,7 @@ bool TLevelCanonicalizer::Canonicalize(std::string_view text, CanonicalLevel& ou
 bool TLevelCanonicalizer::LayLines(std::string_view text) {
     Work_.fill('_');
     Open_.fill(0);
-    Lines_ = Width_ = Keepers_ = 0;
+    Lines_ = Keepers_ = 0;
     return ForEachLevelLine(text, [this](std::string_view line) {
         if (Lines_ == Size || line.size() > static_cast<std::size_t>(Size)) {
             return false;
@@ -143,7 +145,6 @@ bool TLevelCanonicalizer::LayLines(std::string_view text) {
                 Keeper_ = start + static_cast<int>(c);
             }
         }
-        Width_ = std::max(Width_, static_cast<int>(line.size()));
         ++Lines_;
         return true;
     });

@@ -62,7 +62,7 @@ private:
     std::array<std::uint8_t, Cells> Open_{}; // 1: a square the flood may still enter
     std::array<std::uint16_t, Cells> Queue_{};
     std::array<char, CanonicalGridMax * CanonicalGridMax> Canon_{};
-    int Lines_ = 0, Width_ = 0;
+    int Lines_ = 0;
     int Keepers_ = 0, Keeper_ = 0;
     int H_ = 0, W_ = 0;
 };

@@ -1,7 +1,9 @@
 #include "ImportSolution/ImportForm.h"
 
+#include "platform/PlacedChild.h"
+#include "platform/UiFont.h"
+
 #include <QCloseEvent>
-#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -18,29 +20,6 @@ namespace {
 
 constexpr int EscapeKey = 27;
 
-// The first installed of the fonts the importer is drawn in, else the default sans serif.
-QFont UiFont(int pixelSize) {
-    QFont font;
-    font.setStyleHint(QFont::SansSerif);
-    const QStringList installed = QFontDatabase::families();
-    for (const char* family : {"Microsoft YaHei", "WenQuanYi Micro Hei", "Noto Sans CJK SC"}) {
-        if (installed.contains(QString::fromLatin1(family), Qt::CaseInsensitive)) {
-            font.setFamily(QString::fromLatin1(family));
-            break;
-        }
-    }
-    font.setPixelSize(pixelSize);
-    return font;
-}
-
-template <class Control>
-Control* Place(QWidget* parent, const char* name, int x, int y, int w, int h) {
-    auto* control = new Control(parent);
-    control->setObjectName(QString::fromLatin1(name));
-    control->setGeometry(x, y, w, h);
-    return control;
-}
-
 } // namespace
 
 TImportForm::TImportForm(TDataModule1& data, const QString& programFolder, QWidget* parent)
@@ -49,13 +28,13 @@ TImportForm::TImportForm(TDataModule1& data, const QString& programFolder, QWidg
     setObjectName(QStringLiteral("ImportForm"));
     setFont(UiFont(13));
     setFixedSize(370, 185);
-    Label1 = Place<QLabel>(this, "Label1", 8, 4, 39, 19);
-    RadioButton1 = Place<QRadioButton>(this, "RadioButton1", 48, 8, 313, 17);
-    RadioButton2 = Place<QRadioButton>(this, "RadioButton2", 48, 32, 313, 17);
-    Memo1 = Place<QPlainTextEdit>(this, "Memo1", 24, 64, 329, 73);
-    ProgressBar1 = Place<QProgressBar>(this, "ProgressBar1", 8, 80, 353, 25);
-    Button2 = Place<QPushButton>(this, "Button2", 144, 152, 75, 25);
-    Button1 = Place<QPushButton>(this, "Button1", 272, 152, 75, 25);
+    Label1 = PlacedChild<QLabel>(this, "Label1", QRect(8, 4, 39, 19));
+    RadioButton1 = PlacedChild<QRadioButton>(this, "RadioButton1", QRect(48, 8, 313, 17));
+    RadioButton2 = PlacedChild<QRadioButton>(this, "RadioButton2", QRect(48, 32, 313, 17));
+    Memo1 = PlacedChild<QPlainTextEdit>(this, "Memo1", QRect(24, 64, 329, 73));
+    ProgressBar1 = PlacedChild<QProgressBar>(this, "ProgressBar1", QRect(8, 80, 353, 25));
+    Button2 = PlacedChild<QPushButton>(this, "Button2", QRect(144, 152, 75, 25));
+    Button1 = PlacedChild<QPushButton>(this, "Button1", QRect(272, 152, 75, 25));
     connect(Button1, &QPushButton::clicked, this, &TImportForm::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TImportForm::Button2Click);
     connect(RadioButton1, &QRadioButton::clicked, this, &TImportForm::RadioButton1Click);

@@ -17,6 +17,14 @@ ImportOutcome Failed(ImportCounters counters = {}) {
     return {std::string(ImportFailedText), false, counters};
 }
 
+// Hands the run's final text to the window and returns the outcome.
+ImportOutcome Finished(ImportOutcome outcome, const ImportReports& reports) {
+    if (reports.Finish) {
+        reports.Finish(outcome.Text);
+    }
+    return outcome;
+}
+
 // The loop over the source rows; throws on any read or write error.
 ImportOutcome ImportRows(SQLite::Database& db, TSolutionSource& source,
                          const std::atomic<bool>& StopRequested, const ImportReports& reports,
@@ -61,17 +69,13 @@ std::string ReportText(const ImportCounters& counters) {
 
 ImportOutcome RunImport(SQLite::Database& store, TSolutionSource& source,
                         const std::atomic<bool>& StopRequested, const ImportReports& reports) {
-    ImportCounters counters;
-    ImportOutcome outcome;
     try {
         store.exec("BEGIN TRANSACTION");
     } catch (...) {
-        outcome = Failed();
-        if (reports.Finish) {
-            reports.Finish(outcome.Text);
-        }
-        return outcome;
+        return Finished(Failed(), reports);
     }
+    ImportCounters counters;
+    ImportOutcome outcome;
     try {
         outcome = ImportRows(store, source, StopRequested, reports, counters);
     } catch (...) {
@@ -83,10 +87,7 @@ ImportOutcome RunImport(SQLite::Database& store, TSolutionSource& source,
     } catch (...) {
         outcome = Failed(counters);
     }
-    if (reports.Finish) {
-        reports.Finish(outcome.Text);
-    }
-    return outcome;
+    return Finished(std::move(outcome), reports);
 }
 
 ImportOutcome RunImportAt(const std::string& storePath, TSolutionSource& source,
@@ -95,11 +96,7 @@ ImportOutcome RunImportAt(const std::string& storePath, TSolutionSource& source,
     try {
         db = std::make_unique<SQLite::Database>(storePath, SQLite::OPEN_READWRITE);
     } catch (...) {
-        const ImportOutcome outcome = Failed();
-        if (reports.Finish) {
-            reports.Finish(outcome.Text);
-        }
-        return outcome;
+        return Finished(Failed(), reports);
     }
     return RunImport(*db, source, StopRequested, reports);
 }

@@ -6,6 +6,7 @@
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <stdexcept>
@@ -85,11 +86,10 @@ bool TMobileSource::Open() {
     }
     SQLite::Statement query(db, "select * from G_State where G_Solution = 1");
     const std::array<int, 5> at = FindColumns(query);
+    const bool complete = std::none_of(at.begin(), at.end(), [](int index) { return index < 0; });
     while (query.executeStep()) {
-        for (int index : at) {
-            if (index < 0) {
-                throw std::runtime_error("G_State lacks a solution column");
-            }
+        if (!complete) {
+            throw std::runtime_error("G_State lacks a solution column");
         }
         Rows_.push_back(ReadRow(query, at));
     }

@@ -228,10 +228,7 @@ int GreyOf(Rgb pixel) {
 }
 
 CellFeatures getAverageGrey(const RgbPicture& picture) {
-    if (picture.IsEmpty()) {
-        return {};
-    }
-    return TPatchAnalyzer(picture.Width(), picture.Height()).Analyze(picture, 0, 0);
+    return PatchFeatures(picture, 0, 0, picture.Width(), picture.Height());
 }
 
 CellFeatures PatchFeatures(const RgbPicture& picture, int x0, int y0, int w, int h) {
@@ -322,6 +319,11 @@ PatchSize SweepPatchSize(const DisplayRect& sampleCell, int zoom) {
             (sampleCell.Bottom - sampleCell.Top) / zoom - 4};
 }
 
+PictureRect SamplePatch(const DisplayRect& sampleCell, int zoom) {
+    const PatchSize size = SweepPatchSize(sampleCell, zoom);
+    return {sampleCell.Left / zoom + 2, sampleCell.Top / zoom + 2, size.Width, size.Height};
+}
+
 PictureRect CellPatch(const SweepGrid& grid, PatchSize size, int row, int col) {
     const int z = grid.Zoom;
     return {grid.Left / z + col * (grid.ColWidth / z) + 2,
@@ -335,13 +337,13 @@ std::optional<CellFeatures> findSubimages(const RgbPicture& picture, const Sweep
     if (grid.Zoom < 1 || !IsSweepElement(elementChar)) {
         return std::nullopt;
     }
-    const PatchSize size = SweepPatchSize(sampleCell, grid.Zoom);
+    const PictureRect samplePatch = SamplePatch(sampleCell, grid.Zoom);
+    const PatchSize size{samplePatch.Width, samplePatch.Height};
     if (!size.HasPixels()) {
         return std::nullopt;
     }
     TPatchAnalyzer analyzer(size.Width, size.Height);
-    const CellFeatures sample =
-        analyzer.Analyze(picture, sampleCell.Left / grid.Zoom + 2, sampleCell.Top / grid.Zoom + 2);
+    const CellFeatures sample = analyzer.Analyze(picture, samplePatch.X, samplePatch.Y);
     const int rows = std::clamp(grid.Rows, 0, RecogSize);
     const int cols = std::clamp(grid.Cols, 0, RecogSize);
     for (int i = 0; i < rows; ++i) {

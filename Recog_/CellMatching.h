@@ -126,6 +126,9 @@ struct PatchSize {
 };
 PatchSize SweepPatchSize(const DisplayRect& sampleCell, int zoom);
 
+// The picture rectangle a sweep cuts from the sample cell: inset by 2 pixels on every side.
+PictureRect SamplePatch(const DisplayRect& sampleCell, int zoom);
+
 // The top-left picture pixel of the patch of grid cell (row, col).
 PictureRect CellPatch(const SweepGrid& grid, PatchSize size, int row, int col);
 

@@ -4,17 +4,6 @@ namespace lodrin {
 
 namespace {
 
-// The outline of (l, t, r, b): pixel columns l and r - 1, pixel rows t and b - 1.
-void DrawOutline(QPainter& painter, int l, int t, int r, int b, const QColor& colour) {
-    if (r <= l || b <= t) {
-        return;
-    }
-    painter.fillRect(QRect(l, t, r - l, 1), colour);
-    painter.fillRect(QRect(l, b - 1, r - l, 1), colour);
-    painter.fillRect(QRect(l, t, 1, b - t), colour);
-    painter.fillRect(QRect(r - 1, t, 1, b - t), colour);
-}
-
 // A line from (x0, y) to (x1, y), the end point excluded.
 void HorizontalLine(QPainter& painter, int x0, int x1, int y, const QColor& colour) {
     if (x1 > x0) {
@@ -27,6 +16,17 @@ void VerticalLine(QPainter& painter, int x, int y0, int y1, const QColor& colour
     if (y1 > y0) {
         painter.fillRect(QRect(x, y0, 1, y1 - y0), colour);
     }
+}
+
+// The outline of (l, t, r, b): pixel columns l and r - 1, pixel rows t and b - 1.
+void DrawOutline(QPainter& painter, int l, int t, int r, int b, const QColor& colour) {
+    if (r <= l || b <= t) {
+        return;
+    }
+    HorizontalLine(painter, l, r, t, colour);
+    HorizontalLine(painter, l, r, b - 1, colour);
+    VerticalLine(painter, l, t, b, colour);
+    VerticalLine(painter, r - 1, t, b, colour);
 }
 
 void DrawPicture(QPainter& painter, const QImage& picture, const TRecogFrame& frame,

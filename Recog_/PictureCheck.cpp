@@ -27,23 +27,23 @@ std::uint32_t Le32(std::string_view b, Size i) {
     return Le16(b, i) | Le16(b, i + 2) << 16;
 }
 
-// Whether the bytes may be the start of the signature (a file cut inside it is truncated).
-PictureProblem ShortFile(std::string_view bytes, std::string_view signature) {
-    return signature.substr(0, bytes.size()) == bytes ? PictureProblem::Truncated
-                                                      : PictureProblem::Corrupt;
+// The problem of a file that does not begin with the signature: truncated when it is cut
+// inside it, corrupt when it holds other bytes; nothing when the signature is whole.
+std::optional<PictureProblem> SignatureProblem(std::string_view bytes, std::string_view signature) {
+    if (bytes.size() < signature.size()) {
+        return signature.substr(0, bytes.size()) == bytes ? PictureProblem::Truncated
+                                                          : PictureProblem::Corrupt;
+    }
+    if (bytes.substr(0, signature.size()) != signature) {
+        return PictureProblem::Corrupt;
+    }
+    return std::nullopt;
 }
 
 PictureHeader Sized(std::int64_t width, std::int64_t height) {
-    PictureHeader header{PictureProblem::None,
-                         static_cast<int>(std::min<std::int64_t>(width, 1 << 30)),
-                         static_cast<int>(std::min<std::int64_t>(height, 1 << 30))};
-    if (width == 0 || height == 0) {
-        header.Problem = PictureProblem::ZeroSize;
-    } else if (width > MaxPictureSide || height > MaxPictureSide ||
-               width * height > MaxPicturePixels) {
-        header.Problem = PictureProblem::TooLarge;
-    }
-    return header;
+    return {PictureSizeProblem(width, height),
+            static_cast<int>(std::min<std::int64_t>(width, 1 << 30)),
+            static_cast<int>(std::min<std::int64_t>(height, 1 << 30))};
 }
 
 PictureHeader Failed(PictureProblem problem, PictureHeader header = {}) {
@@ -52,12 +52,8 @@ PictureHeader Failed(PictureProblem problem, PictureHeader header = {}) {
 }
 
 PictureHeader CheckPng(std::string_view b) {
-    constexpr std::string_view signature("\x89PNG\r\n\x1a\n", 8);
-    if (b.size() < signature.size()) {
-        return Failed(ShortFile(b, signature));
-    }
-    if (b.substr(0, 8) != signature) {
-        return Failed(PictureProblem::Corrupt);
+    if (const auto problem = SignatureProblem(b, std::string_view("\x89PNG\r\n\x1a\n", 8))) {
+        return Failed(*problem);
     }
     if (b.size() < 8 + 8 + 13) {
         return Failed(PictureProblem::Truncated);
@@ -187,12 +183,8 @@ private:
 };
 
 PictureHeader CheckJpeg(std::string_view b) {
-    constexpr std::string_view signature("\xFF\xD8", 2);
-    if (b.size() < 2) {
-        return Failed(ShortFile(b, signature));
-    }
-    if (b.substr(0, 2) != signature) {
-        return Failed(PictureProblem::Corrupt);
+    if (const auto problem = SignatureProblem(b, "\xFF\xD8")) {
+        return Failed(*problem);
     }
     return TJpegWalk(b).Run();
 }
@@ -225,11 +217,8 @@ PictureProblem WalkRle(std::string_view b, Size pos, bool rle4) {
 }
 
 PictureHeader CheckBmp(std::string_view b) {
-    if (b.size() < 2) {
-        return Failed(ShortFile(b, "BM"));
-    }
-    if (b.substr(0, 2) != "BM") {
-        return Failed(PictureProblem::Corrupt);
+    if (const auto problem = SignatureProblem(b, "BM")) {
+        return Failed(*problem);
     }
     if (b.size() < 18) {
         return Failed(PictureProblem::Truncated);
@@ -292,6 +281,16 @@ std::optional<PictureFormat> PictureFormatOfName(std::string_view fileName) {
         return PictureFormat::Png;
     }
     return std::nullopt;
+}
+
+PictureProblem PictureSizeProblem(std::int64_t width, std::int64_t height) {
+    if (width == 0 || height == 0) {
+        return PictureProblem::ZeroSize;
+    }
+    if (width > MaxPictureSide || height > MaxPictureSide || width * height > MaxPicturePixels) {
+        return PictureProblem::TooLarge;
+    }
+    return PictureProblem::None;
 }
 
 std::string_view PictureProblemMessage(PictureProblem problem) {

@@ -31,6 +31,10 @@ enum class PictureProblem {
     OutOfMemory,   // the decoded picture does not fit in memory
 };
 
+// The problem of a declared picture size: ZeroSize for a side of 0, TooLarge beyond the
+// limits, else None. Sides must not be negative.
+PictureProblem PictureSizeProblem(std::int64_t width, std::int64_t height);
+
 // The message the window shows for a problem (empty for None).
 std::string_view PictureProblemMessage(PictureProblem problem);
 

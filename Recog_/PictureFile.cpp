@@ -29,17 +29,8 @@ PictureLoadResult Failure(PictureProblem problem) {
 
 // The size problem of what the decoder's own header reading found.
 PictureProblem DecoderSizeProblem(const QSize& size) {
-    if (!size.isValid()) {
-        return PictureProblem::Corrupt;
-    }
-    if (size.isEmpty()) {
-        return PictureProblem::ZeroSize;
-    }
-    const std::int64_t pixels = static_cast<std::int64_t>(size.width()) * size.height();
-    return size.width() > MaxPictureSide || size.height() > MaxPictureSide ||
-                   pixels > MaxPicturePixels
-               ? PictureProblem::TooLarge
-               : PictureProblem::None;
+    return size.isValid() ? PictureSizeProblem(size.width(), size.height())
+                          : PictureProblem::Corrupt;
 }
 
 std::uint8_t Over(int colour, int alpha, int background) {

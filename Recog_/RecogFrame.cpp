@@ -305,7 +305,6 @@ void TRecogFrame::FitCellSize() {
     BordersChanged();
     SetValue(FrameBox::RowHeight, std::min(DefaultCellSize, Bottom() - Top()));
     SetValue(FrameBox::ColWidth, std::min(DefaultCellSize, Right() - Left()));
-    Recount();
 }
 
 // Sets the four borders at once, each clamped by its box. Going through the border setters
@@ -339,7 +338,6 @@ void TRecogFrame::RestoreFrame(const FrameValues& saved) {
     }
     SetValue(FrameBox::RowHeight, saved.RowHeight);
     SetValue(FrameBox::ColWidth, saved.ColWidth);
-    Recount();
 }
 
 bool TRecogFrame::CycleZoom() {
@@ -364,7 +362,6 @@ void TRecogFrame::Rescale(bool down) {
             SetValue(box, Box(box).Value * 2);
         }
     }
-    Recount();
 }
 
 FrameHit TRecogFrame::HitTest(int x, int y, HitVariant variant) const {
@@ -450,7 +447,6 @@ void TRecogFrame::Drag(FrameZone zone, int x, int y) {
     case FrameZone::None:
         break;
     }
-    Recount();
 }
 
 DisplayRect TRecogFrame::CellRect(int row, int col) const {

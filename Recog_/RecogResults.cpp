@@ -115,12 +115,8 @@ void TRecogResults::Reset() {
 }
 
 std::string TRecogResults::XsbText(GridSize size) const {
-    const GridSize grid = Clip(size);
-    std::string text;
-    for (int r = 0; r < grid.Rows; ++r) {
-        for (int c = 0; c < grid.Cols; ++c) {
-            text.push_back(RecogMap.At(r, c));
-        }
+    std::string text = SnapshotText(size);
+    if (Clip(size).Rows > 0) {
         text.push_back('\n');
     }
     return text;

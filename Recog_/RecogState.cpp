@@ -77,9 +77,7 @@ bool TRecogState::findSubimages(char elementChar) {
 }
 
 PictureRect TRecogState::SamplePatchRect() const {
-    const int zoom = Frame.ZoomFactor();
-    const PatchSize size = SweepPatchSize(SampleCell, zoom);
-    return {SampleCell.Left / zoom + 2, SampleCell.Top / zoom + 2, size.Width, size.Height};
+    return SamplePatch(SampleCell, Frame.ZoomFactor());
 }
 
 bool TRecogState::Clear(const ConfirmFn& confirm) {

@@ -25,10 +25,6 @@ void RgbPicture::SetPixel(int x, int y, Rgb colour) {
     p[2] = colour.B;
 }
 
-Rgb RgbPicture::PixelOrBlack(int x, int y) const {
-    return Contains(x, y) ? Pixel(x, y) : Rgb{};
-}
-
 RgbPicture RgbPicture::Block(int x0, int y0, int w, int h) const {
     RgbPicture block(w, h);
     const int left = std::max(x0, 0);

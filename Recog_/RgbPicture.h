@@ -28,8 +28,6 @@ public:
     // The pixel at (x, y), which must lie inside the picture.
     Rgb Pixel(int x, int y) const;
     void SetPixel(int x, int y, Rgb colour);
-    // The pixel at (x, y), or black when (x, y) lies outside the picture.
-    Rgb PixelOrBlack(int x, int y) const;
     bool Contains(int x, int y) const { return x >= 0 && x < Width_ && y >= 0 && y < Height_; }
 
     // The first byte of row y (R of pixel 0); rows are Width() * 3 bytes long.

@@ -3,36 +3,29 @@
 // in one transaction. Also the eight turned checksums of a level, the allocation-free way
 // against turning the rows with TurnBoard. Prints the ratios at the end.
 
-#include "ImportSolution/CRC_32.h"
 #include "ImportSolution/CanonicalLevel.h"
 #include "ImportSolution/ImportRun.h"
+#include "ImportSolution/ImportStart.h"
+#include "ImportSolution/LevelGrids.h"
 #include "ImportSolution/MobileStore.h"
 #include "ImportSolution/SolutionStore.h"
 #include "board/Turn.h"
 #include "support/MobileStoreFixture.h"
 #include "support/SolvedLevels.h"
+#include "support/TempDir.h"
 
 #include "bench/support/RatioReporter.h"
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
+#include <filesystem>
 #include <iostream>
-#include <map>
 #include <random>
 
 namespace {
 
 constexpr int RowCount = 100000;
 constexpr int RepeatEvery = 10; // every tenth row repeats an earlier one
-
-std::string Join(const std::vector<std::string>& rows) {
-    std::string text;
-    for (const std::string& row : rows) {
-        text += (text.empty() ? "" : "\n") + row;
-    }
-    return text;
-}
 
 // The real levels of about 20 x 20 (16 to 24 rows and columns), each with its checked
 // solution.
@@ -71,7 +64,7 @@ std::vector<lodrin::test::GStateRow> MobileRows() {
         for (std::size_t k = 0; k < variant; ++k) {
             answer += "lr";
         }
-        rows.push_back({Join(lodrin::TurnBoard(level.Rows, turn)), answer,
+        rows.push_back({lodrin::test::JoinRows(lodrin::TurnBoard(level.Rows, turn)), answer,
                         static_cast<std::int64_t>(answer.size()), 0, "2024-05-06 07:08:09"});
     }
     return rows;
@@ -79,17 +72,13 @@ std::vector<lodrin::test::GStateRow> MobileRows() {
 
 // A folder of its own with the mobile store written once.
 struct BenchFolder {
-    std::string Folder;
-    BenchFolder() {
-        std::string pattern = "/tmp/lodrin-bench-XXXXXX";
-        Folder = std::string(mkdtemp(pattern.data())) + "/";
-        lodrin::test::WriteMobileStore(Folder + "Lodrin_An.db", MobileRows());
-    }
-    ~BenchFolder() { std::system(("rm -rf '" + Folder + "'").c_str()); }
-    std::string Store() const { return Folder + "Lodrin.db"; }
+    lodrin::test::TempDir Dir;
+    lodrin::ImportPaths Paths = lodrin::ImportPaths::In(Dir.Folder());
+    BenchFolder() { lodrin::test::WriteMobileStore(Paths.MobileStore(), MobileRows()); }
+    std::string Store() const { return Paths.Store(); }
     // An empty, prepared solution store.
     void FreshStore() const {
-        std::remove(Store().c_str());
+        std::filesystem::remove(Store());
         lodrin::PrepareSolutionStoreAt(Store());
     }
 };
@@ -107,7 +96,7 @@ void BM_ImportMobile(benchmark::State& state) {
         state.PauseTiming();
         folder.FreshStore();
         state.ResumeTiming();
-        lodrin::TMobileSource source(folder.Folder + "Lodrin_An.db");
+        lodrin::TMobileSource source(folder.Paths.MobileStore());
         counters = lodrin::RunImportAt(folder.Store(), source, stop, {}).Counters;
     }
     state.counters["imported"] = static_cast<double>(counters.Imported);
@@ -150,7 +139,8 @@ BENCHMARK(BM_PlainInsertFloor)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 std::vector<std::vector<std::string>> CanonicalGrids() {
     std::vector<std::vector<std::string>> grids;
     for (const auto& level : RealLevels()) {
-        const lodrin::CanonicalLevel canon = lodrin::CanonicalizeLevel(Join(level.Rows));
+        const lodrin::CanonicalLevel canon =
+            lodrin::CanonicalizeLevel(lodrin::test::JoinRows(level.Rows));
         if (canon.Ok) {
             grids.push_back(lodrin::SplitLevelLines(canon.XsbText));
         }
@@ -185,8 +175,8 @@ void BM_TurnChecksumsTurnBoard(benchmark::State& state) {
         for (const auto& grid : grids) {
             for (int turn = 0; turn < lodrin::TurnCount; ++turn) {
                 const std::vector<std::string> turned = lodrin::TurnBoard(grid, turn);
-                benchmark::DoNotOptimize(lodrin::Crc32Grid(turned, static_cast<int>(turned.size()),
-                                                           static_cast<int>(turned[0].size())));
+                benchmark::DoNotOptimize(lodrin::test::Crc32Grid(
+                    turned, static_cast<int>(turned.size()), static_cast<int>(turned[0].size())));
             }
         }
     }

@@ -11,9 +11,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
-#include <map>
 #include <string>
+#include <vector>
 
 namespace {
 

@@ -1,5 +1,6 @@
 #include "ImportSolution/CanonicalLevel.h"
 #include "ImportSolution/CRC_32.h"
+#include "LevelGrids.h"
 #include "board/Turn.h"
 #include "support/MobileStoreFixture.h"
 #include "support/SolvedLevels.h"
@@ -15,13 +16,8 @@ std::vector<std::string> Lines(const std::string& text) {
     return SplitLevelLines(text);
 }
 
-std::string Join(const std::vector<std::string>& rows) {
-    std::string text;
-    for (const std::string& row : rows) {
-        text += (text.empty() ? "" : "\n") + row;
-    }
-    return text;
-}
+using test::Crc32Grid;
+using test::JoinRows;
 
 TEST(Crc32, StandardCheckValueIsStoredSigned) {
     EXPECT_EQ(Crc32("123456789"), -873187034); // CBF43926
@@ -87,7 +83,7 @@ TEST(Turns, TurnedChecksumAgreesWithTurnBoardOnRealLevels) {
     LODRIN_REQUIRE_SHARED(test::SolvedLevelsPath());
     int checked = 0;
     for (const test::SolvedLevel& level : test::LoadSolvedLevels()) {
-        const CanonicalLevel canon = CanonicalizeLevel(Join(level.Rows));
+        const CanonicalLevel canon = CanonicalizeLevel(JoinRows(level.Rows));
         if (!canon.Ok) {
             continue;
         }
@@ -212,14 +208,14 @@ TEST(CanonicalizeLevel, LineEndsDoNotChangeTheKey) {
 
 TEST(CanonicalizeLevel, TurnedAndMirroredLevelsShareTheKey) {
     const std::vector<std::string> rows = {"#######", "#.  # #", "#$$ @ #", "#.    #", "#######"};
-    const CanonicalLevel base = CanonicalizeLevel(Join(rows));
+    const CanonicalLevel base = CanonicalizeLevel(JoinRows(rows));
     ASSERT_TRUE(base.Ok);
     for (int turn = 1; turn < TurnCount; ++turn) {
-        const CanonicalLevel turned = CanonicalizeLevel(Join(TurnBoard(rows, turn)));
+        const CanonicalLevel turned = CanonicalizeLevel(JoinRows(TurnBoard(rows, turn)));
         ASSERT_TRUE(turned.Ok) << turn;
         EXPECT_EQ(turned.XsbCrc32, base.XsbCrc32) << turn;
         EXPECT_EQ(turned.Goals, base.Goals) << turn;
-        EXPECT_EQ(turned.XsbText, Join(TurnBoard(Lines(base.XsbText), turn))) << turn;
+        EXPECT_EQ(turned.XsbText, JoinRows(TurnBoard(Lines(base.XsbText), turn))) << turn;
         // Each names the turn that brings its own orientation to the smallest checksum.
         const std::vector<std::string> own = Lines(turned.XsbText);
         const std::vector<std::string> best = TurnBoard(own, turned.TurnNum);

@@ -3,6 +3,8 @@
 
 #include "Recog_/PictureFile.h"
 
+#include "support/TempDir.h"
+
 #include <gtest/gtest.h>
 
 #include <QBuffer>
@@ -10,7 +12,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
 
 namespace lodrin {
 namespace {
@@ -63,22 +64,18 @@ void PutLe32(QByteArray& b, qsizetype at, std::uint32_t v) {
 
 class PictureFileTest : public ::testing::Test {
 protected:
-    std::filesystem::path dir;
+    test::TempDir temp;
+    const std::filesystem::path& dir = temp.Path();
     const QImage gradient = Gradient(64, 48);
     const QByteArray png = Encode(gradient, "png");
     const QByteArray jpeg = Encode(gradient, "jpeg");
     const QByteArray bmp = Encode(gradient, "bmp");
 
     void SetUp() override {
-        dir = std::filesystem::temp_directory_path() /
-              ("lodrin-recog-pictures-" + std::to_string(::getpid()));
-        std::filesystem::remove_all(dir);
-        std::filesystem::create_directories(dir);
         ASSERT_FALSE(png.isEmpty());
         ASSERT_FALSE(jpeg.isEmpty());
         ASSERT_FALSE(bmp.isEmpty());
     }
-    void TearDown() override { std::filesystem::remove_all(dir); }
 
     std::string Write(const std::string& name, const QByteArray& bytes) {
         const std::filesystem::path path = dir / name;

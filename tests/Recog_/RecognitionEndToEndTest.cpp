@@ -7,13 +7,13 @@
 
 #include "SyntheticLevel.h"
 #include "support/SolvedLevels.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <QImage>
 
 #include <filesystem>
-#include <unistd.h>
 
 namespace lodrin {
 namespace {
@@ -55,12 +55,11 @@ std::string Recognise(const std::vector<std::string>& rows, Shot shot) {
     const RgbPicture painted =
         test::PaintLevel(rows, shot.Cell, shot.X0, shot.Y0, shot.X0 + width * shot.Cell + 61,
                          shot.Y0 + height * shot.Cell + 47);
-    const auto path = std::filesystem::temp_directory_path() /
-                      ("lodrin-recog-shot-" + std::to_string(::getpid()) + ".png");
+    const test::TempDir temp;
+    const std::filesystem::path path = temp.Path() / "shot.png";
     EXPECT_TRUE(WrapPicture(painted).save(QString::fromStdString(path.string()), "png"));
     TRecogState state;
     EXPECT_EQ(OpenPictureFile(state, path.string()), PictureProblem::None);
-    std::filesystem::remove(path);
     EXPECT_EQ(state.Picture(), painted);
 
     state.Frame.SetValue(FrameBox::Right, shot.X0 + width * shot.Cell - 1);
