@@ -38,7 +38,7 @@ QImage FloorTile(int a, const PixelColour& colour, const QColor& gridLine = QCol
             tile.setPixel(0, i, gridLine.rgb());
         }
     } else {
-        for (int x = 0; x < 6; ++x) {
+        for (int x = 0; x < DarkTileCount; ++x) {
             tile.setPixel(x, 0, tile.pixel(1, 1));
         }
     }
@@ -64,12 +64,6 @@ QImage Compose(const std::array<QImage, 8>& tiles) {
         painter.drawImage((i % 4) * a, (i / 4) * a, tiles[static_cast<std::size_t>(i)]);
     }
     return picture;
-}
-
-QColor Lerp(const QColor& from, const QColor& to, double t) {
-    t = std::clamp(t, 0.0, 1.0);
-    auto m = [t](int a, int b) { return static_cast<int>(std::lround(a + (b - a) * t)); };
-    return QColor(m(from.red(), to.red()), m(from.green(), to.green()), m(from.blue(), to.blue()));
 }
 
 QPainterPath Circle(const QPointF& centre, qreal r) {
@@ -98,7 +92,7 @@ QImage LeafCell(int period, unsigned seed, const QColor& ground, const QColor& d
         const double angle = unit(rng) * 180;
         const double length = (3.8 + 2.4 * unit(rng)) * CellScale;
         const double width = (1.8 + 1.0 * unit(rng)) * CellScale;
-        const QColor colour = Lerp(dark, light, 0.25 + 0.75 * unit(rng));
+        const QColor colour = Mix(dark, light, 0.25 + 0.75 * unit(rng));
         for (int oy = -1; oy <= 1; ++oy) {
             for (int ox = -1; ox <= 1; ++ox) {
                 painter.save();
@@ -125,7 +119,7 @@ QImage GraniteCell(int period, unsigned seed, const QColor& low, const QColor& h
     QImage cell(w, w, QImage::Format_RGB32);
     for (int y = 0; y < w; ++y) {
         for (int x = 0; x < w; ++x) {
-            cell.setPixel(x, y, Lerp(low, high, mottle.At(x, y)).rgb());
+            cell.setPixel(x, y, Mix(low, high, mottle.At(x, y)).rgb());
         }
     }
     QPainter painter(&cell);
@@ -327,7 +321,7 @@ QImage DrawClassic() {
     const QImage floor = FloorTile(
         A,
         [&](int x, int y) {
-            return Lerp({206, 200, 182}, {222, 216, 198}, grain.At(x, y));
+            return Mix({206, 200, 182}, {222, 216, 198}, grain.At(x, y));
         },
         QColor(160, 152, 132));
     const QColor goalRed(214, 58, 48);
@@ -360,7 +354,7 @@ QImage DrawStone() {
     const QImage floor = FloorTile(
         A,
         [&](int x, int y) {
-            return Lerp({184, 156, 114}, {212, 186, 142}, sand.At(x, y));
+            return Mix({184, 156, 114}, {212, 186, 142}, sand.At(x, y));
         },
         QColor(150, 124, 88));
     WallStyle stone;
@@ -400,7 +394,7 @@ QImage DrawGarden() {
     const TPeriodicNoise blades(16, A, 23);
     const QImage floor = FloorTile(A, [&](int x, int y) {
         const double t = 0.7 * grass.At(x, y) + 0.3 * blades.At(x * 1.0, y * 0.35);
-        return Lerp({78, 136, 58}, {112, 170, 76}, t);
+        return Mix({78, 136, 58}, {112, 170, 76}, t);
     });
     WallStyle hedge;
     hedge.TileSize = A;
@@ -443,7 +437,7 @@ QImage DrawIce() {
     const QImage floor = FloorTile(
         A,
         [&](int x, int y) {
-            return Lerp({214, 226, 238}, {240, 246, 252}, snow.At(x, y));
+            return Mix({214, 226, 238}, {240, 246, 252}, snow.At(x, y));
         },
         QColor(176, 196, 218));
     const auto frost = std::make_shared<TPeriodicFractal>(2, A / 4.0, 43);
@@ -453,7 +447,7 @@ QImage DrawIce() {
         const double q = 96 / 4.0;
         const double sheen = 0.5 + 0.5 * std::sin(2 * std::numbers::pi * (x + y) / q);
         const double t = 0.75 * frost->At(x, y) + 0.25 * sheen * sheen * sheen;
-        return Lerp({92, 150, 204}, {170, 214, 244}, t);
+        return Mix({92, 150, 204}, {170, 214, 244}, t);
     };
     ice.Bevel = 9;
     ice.Light = 0.7;
