@@ -232,7 +232,7 @@ void TEditorForm_::CreateGrid() {
     DrawGrid1 = new TEditorGrid(Panel2);
     DrawGrid1->setObjectName(QStringLiteral("DrawGrid1"));
     DrawGrid1->SetBoard(&Doc_.board);
-    DrawGrid1->SetStrip(&Strip_.Image);
+    DrawGrid1->SetStrip(&Strip_);
     DrawGrid1->installEventFilter(this);
     Panel2->layout()->addWidget(DrawGrid1);
     connect(DrawGrid1, &TEditorGrid::CellPressed, this, &TEditorForm_::DrawGrid1MouseDown);
@@ -281,7 +281,7 @@ void TEditorForm_::SkinChanged() {
     for (const auto& [image, code] : images) {
         image->setPixmap(QPixmap::fromImage(Strip_.Tile(code)));
     }
-    Cursors_.Build(Strip_.Image);
+    Cursors_.Build(Strip_);
     DrawGrid1->StripChanged();
     SetSelect();
 }
