@@ -2,7 +2,6 @@
 
 #include "LoadSkin/DrawnSkin.h"
 #include "LoadSkin/SkinFile.h"
-#include "LoadSkin/SkinFileInfo.h"
 #include "platform/PlacedChild.h"
 #include "platform/UiFont.h"
 
@@ -95,17 +94,15 @@ void TLoadSkinForm::ListBox1Click() {
         return;
     }
     ChosenName_ = item->text();
-    const std::string path = PathOf(ChosenName_);
-    const SkinFileInfo info = ReadSkinFileInfo(path);
-    const QImage picture = info.Readable ? ReadSkinPreview(path) : QImage();
-    ShowPreview(picture);
-    if (!info.Readable) {
+    const SkinPreview preview = ReadSkinPreview(PathOf(ChosenName_));
+    ShowPreview(preview.Picture);
+    if (!preview.Info.Readable) {
         Label4->setText(QStringLiteral(" "));
         Button2->setEnabled(false);
         return;
     }
-    Label4->setText(QStringLiteral("元格尺寸: %1像素").arg(info.TileSize()));
-    Button2->setEnabled(info.Usable() && !picture.isNull());
+    Label4->setText(QStringLiteral("元格尺寸: %1像素").arg(preview.Info.TileSize()));
+    Button2->setEnabled(preview.Confirmable());
 }
 
 void TLoadSkinForm::ListBox1DblClick() {
