@@ -346,6 +346,33 @@ QImage DrawClassic() {
     });
 }
 
+// ---- The painted skins: keeper, boxes and goal painted on one floor, raised walls.
+
+// What a painted skin is made of.
+struct PaintedSkin {
+    QImage Floor;
+    KeeperColours Keeper;
+    QColor Ring; // the goal mark the keeper stands in on a goal
+    TilePainter Goal;
+    TilePainter Box;
+    TilePainter BoxOnGoal;
+    WallStyle Walls;
+};
+
+QImage ComposePainted(const PaintedSkin& skin) {
+    const auto on = [&skin](const TilePainter& paint) { return Painted(skin.Floor, paint); };
+    return Compose({
+        skin.Floor,
+        on([&skin](QPainter& p) { PaintKeeper(p, skin.Keeper); }),
+        on(skin.Box),
+        RenderWallTile(skin.Walls, 0),
+        on(skin.Goal),
+        on([&skin](QPainter& p) { PaintKeeper(p, skin.Keeper, skin.Ring); }),
+        on(skin.BoxOnGoal),
+        RenderWallTile(skin.Walls, WallOnLeft | WallAbove | WallOnRight | WallBelow),
+    });
+}
+
 // ---- Stone: 40-pixel tiles, sand floor, grey stone walls that join.
 
 QImage DrawStone() {
@@ -366,23 +393,18 @@ QImage DrawStone() {
     stone.OutlineWidth = 1.1;
     stone.Outline = QColor(38, 38, 44);
     const QColor gold(232, 188, 52);
-    const KeeperColours keeper{
-        {246, 208, 168}, {120, 72, 40}, {58, 150, 82}, {70, 62, 56}, {24, 22, 20}};
-    return Compose({
+    return ComposePainted({
         floor,
-        Painted(floor, [&](QPainter& p) { PaintKeeper(p, keeper); }),
-        Painted(floor,
-                [](QPainter& p) {
-                    PaintCrate(p, {{178, 122, 62}, {64, 38, 18}});
-                }),
-        RenderWallTile(stone, 0),
-        Painted(floor, [&](QPainter& p) { PaintGoalRing(p, gold, 11); }),
-        Painted(floor, [&](QPainter& p) { PaintKeeper(p, keeper, gold); }),
-        Painted(floor,
-                [](QPainter& p) {
-                    PaintCrate(p, {{226, 182, 60}, {84, 58, 14}});
-                }),
-        RenderWallTile(stone, WallOnLeft | WallAbove | WallOnRight | WallBelow),
+        {{246, 208, 168}, {120, 72, 40}, {58, 150, 82}, {70, 62, 56}, {24, 22, 20}},
+        gold,
+        [gold](QPainter& p) { PaintGoalRing(p, gold, 11); },
+        [](QPainter& p) {
+            PaintCrate(p, {{178, 122, 62}, {64, 38, 18}});
+        },
+        [](QPainter& p) {
+            PaintCrate(p, {{226, 182, 60}, {84, 58, 14}});
+        },
+        stone,
     });
 }
 
@@ -407,25 +429,18 @@ QImage DrawGarden() {
     hedge.Outline = QColor(18, 44, 20);
     const QColor petal(248, 244, 236);
     const QColor heart(246, 196, 48);
-    const KeeperColours keeper{
-        {246, 208, 168}, {232, 200, 112}, {200, 56, 52}, {60, 76, 140}, {28, 22, 18}};
-    return Compose({
+    return ComposePainted({
         floor,
-        Painted(floor, [&](QPainter& p) { PaintKeeper(p, keeper); }),
-        Painted(
-            floor,
-            [](QPainter& p) {
-                PaintBevelBox(p, {{200, 112, 70}, {238, 164, 120}, {136, 66, 36}, {62, 30, 16}});
-            }),
-        RenderWallTile(hedge, 0),
-        Painted(floor, [&](QPainter& p) { PaintFlower(p, petal, heart); }),
-        Painted(floor, [&](QPainter& p) { PaintKeeper(p, keeper, heart); }),
-        Painted(
-            floor,
-            [](QPainter& p) {
-                PaintBevelBox(p, {{240, 190, 60}, {255, 230, 130}, {170, 120, 20}, {80, 56, 10}});
-            }),
-        RenderWallTile(hedge, WallOnLeft | WallAbove | WallOnRight | WallBelow),
+        {{246, 208, 168}, {232, 200, 112}, {200, 56, 52}, {60, 76, 140}, {28, 22, 18}},
+        heart,
+        [petal, heart](QPainter& p) { PaintFlower(p, petal, heart); },
+        [](QPainter& p) {
+            PaintBevelBox(p, {{200, 112, 70}, {238, 164, 120}, {136, 66, 36}, {62, 30, 16}});
+        },
+        [](QPainter& p) {
+            PaintBevelBox(p, {{240, 190, 60}, {255, 230, 130}, {170, 120, 20}, {80, 56, 10}});
+        },
+        hedge,
     });
 }
 
@@ -455,23 +470,18 @@ QImage DrawIce() {
     ice.OutlineWidth = 1.6;
     ice.Outline = QColor(36, 70, 116);
     const QColor blue(58, 130, 226);
-    const KeeperColours keeper{
-        {246, 208, 168}, {200, 40, 52}, {240, 128, 36}, {52, 60, 84}, {22, 26, 34}};
-    return Compose({
+    return ComposePainted({
         floor,
-        Painted(floor, [&](QPainter& p) { PaintKeeper(p, keeper); }),
-        Painted(floor,
-                [](QPainter& p) {
-                    PaintGift(p, {{196, 44, 64}, {250, 206, 70}, {70, 14, 24}});
-                }),
-        RenderWallTile(ice, 0),
-        Painted(floor, [&](QPainter& p) { PaintGoalRing(p, blue, 12); }),
-        Painted(floor, [&](QPainter& p) { PaintKeeper(p, keeper, blue); }),
-        Painted(floor,
-                [](QPainter& p) {
-                    PaintGift(p, {{46, 150, 92}, {250, 206, 70}, {12, 56, 30}});
-                }),
-        RenderWallTile(ice, WallOnLeft | WallAbove | WallOnRight | WallBelow),
+        {{246, 208, 168}, {200, 40, 52}, {240, 128, 36}, {52, 60, 84}, {22, 26, 34}},
+        blue,
+        [blue](QPainter& p) { PaintGoalRing(p, blue, 12); },
+        [](QPainter& p) {
+            PaintGift(p, {{196, 44, 64}, {250, 206, 70}, {70, 14, 24}});
+        },
+        [](QPainter& p) {
+            PaintGift(p, {{46, 150, 92}, {250, 206, 70}, {12, 56, 30}});
+        },
+        ice,
     });
 }
 
