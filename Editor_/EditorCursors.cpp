@@ -16,22 +16,18 @@ constexpr int BadgeLeft = 11;
 constexpr int BadgeTop = 12;
 constexpr int BadgeSize = 19;
 
-int StripIndex(ToolCursor cursor) {
-    switch (cursor) {
-    case ToolCursor::Wall:
-        return Wall;
-    case ToolCursor::Box:
-        return Box;
-    case ToolCursor::Goal:
-        return Goal;
-    case ToolCursor::Floor:
-        return Floor;
-    case ToolCursor::Player:
-        return Player;
-    case ToolCursor::BoxMove:
-        return Box;
-    }
-    return Floor;
+// Each cursor's name and the cell code of the strip tile its badge shows, by ToolCursor.
+struct CursorLook {
+    const char* Name;
+    int Code;
+};
+constexpr CursorLook CursorLooks[ToolCursorCount] = {
+    {"CURSOR_WALL", Wall},   {"CURSOR_BOX", Box},       {"CURSOR_GOAL", Goal},
+    {"CURSOR_FLOOR", Floor}, {"CURSOR_PLAYER", Player}, {"CURSOR_BOXM", Box},
+};
+
+const CursorLook& LookOf(ToolCursor cursor) {
+    return CursorLooks[static_cast<std::size_t>(cursor)];
 }
 
 // The classic pointer, white with a black rim, tip at (0, 0).
@@ -83,33 +79,18 @@ std::optional<ToolCursor> CursorOfTool(EditTool tool) {
 }
 
 QString ToolCursorName(ToolCursor cursor) {
-    switch (cursor) {
-    case ToolCursor::Wall:
-        return QStringLiteral("CURSOR_WALL");
-    case ToolCursor::Box:
-        return QStringLiteral("CURSOR_BOX");
-    case ToolCursor::Goal:
-        return QStringLiteral("CURSOR_GOAL");
-    case ToolCursor::Floor:
-        return QStringLiteral("CURSOR_FLOOR");
-    case ToolCursor::Player:
-        return QStringLiteral("CURSOR_PLAYER");
-    case ToolCursor::BoxMove:
-        return QStringLiteral("CURSOR_BOXM");
-    }
-    return {};
+    return QString::fromLatin1(LookOf(cursor).Name);
 }
 
-QImage ToolCursorImage(ToolCursor cursor, const QImage& strip) {
+QImage ToolCursorImage(ToolCursor cursor, const SkinStrip& strip) {
     QImage image(CursorSize, CursorSize, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QRect badge(BadgeLeft, BadgeTop, BadgeSize, BadgeSize);
-    const int k = StripIndex(cursor);
-    const QRect tile = SkinStrip::TileRect(k);
-    if (strip.rect().contains(tile)) {
-        p.drawImage(badge, strip, tile);
+    const int k = LookOf(cursor).Code;
+    if (strip.HasTile(k)) {
+        p.drawImage(badge, strip.Image, SkinStrip::TileRect(k));
     } else {
         p.fillRect(badge, Qt::gray);
     }
@@ -125,7 +106,7 @@ QImage ToolCursorImage(ToolCursor cursor, const QImage& strip) {
     return image;
 }
 
-void TEditorCursors::Build(const QImage& strip) {
+void TEditorCursors::Build(const SkinStrip& strip) {
     for (int i = 0; i < ToolCursorCount; ++i) {
         const auto cursor = static_cast<ToolCursor>(i);
         Cursors_[static_cast<std::size_t>(i)] =

@@ -11,6 +11,8 @@
 
 namespace lodrin {
 
+struct SkinStrip;
+
 // The editor's six grid cursors, custom cursors 1 to 6 in this order.
 enum class ToolCursor { Wall, Box, Goal, Floor, Player, BoxMove };
 
@@ -25,13 +27,13 @@ QString ToolCursorName(ToolCursor cursor);
 
 // The cursor's picture: an arrow pointing at its hot spot (0, 0) with a small
 // tile of the current skin beside it; the box-moving cursor adds move arrows.
-QImage ToolCursorImage(ToolCursor cursor, const QImage& strip);
+QImage ToolCursorImage(ToolCursor cursor, const SkinStrip& strip);
 
 // The six cursors made from the current skin strip.
 class TEditorCursors {
 public:
     // Makes every cursor again from the strip's tiles.
-    void Build(const QImage& strip);
+    void Build(const SkinStrip& strip);
     const QCursor& Get(ToolCursor cursor) const {
         return Cursors_[static_cast<std::size_t>(cursor)];
     }

@@ -218,9 +218,8 @@ void TEditorForm_::CreateToolBar() {
         image->setObjectName(QString::fromLatin1(slot.imageName));
         image->setGeometry(3, 3, ToolImageSize, ToolImageSize);
         image->setCursor(Qt::PointingHandCursor);
-        image->installEventFilter(this);
         SetHint(image, QString::fromUtf8(slot.hint));
-        ToolImages_[image] = slot.tool;
+        ToolImages_[image] = {slot.tool, panel};
         *slot.panel = panel;
         *slot.image = image;
         top += ToolPanelSize + 8;
@@ -232,7 +231,7 @@ void TEditorForm_::CreateGrid() {
     DrawGrid1 = new TEditorGrid(Panel2);
     DrawGrid1->setObjectName(QStringLiteral("DrawGrid1"));
     DrawGrid1->SetBoard(&Doc_.board);
-    DrawGrid1->SetStrip(&Strip_.Image);
+    DrawGrid1->SetStrip(&Strip_);
     DrawGrid1->installEventFilter(this);
     Panel2->layout()->addWidget(DrawGrid1);
     connect(DrawGrid1, &TEditorGrid::CellPressed, this, &TEditorForm_::DrawGrid1MouseDown);
@@ -263,7 +262,7 @@ void TEditorForm_::CreateStatusBar() {
 }
 
 QString TEditorForm_::StatusText(StatusPanel panel) const {
-    return Panels_[static_cast<std::size_t>(panel)]->text();
+    return StatusLabel(panel)->text();
 }
 
 void TEditorForm_::SetHint(QWidget* widget, const QString& hint) {
@@ -281,29 +280,9 @@ void TEditorForm_::SkinChanged() {
     for (const auto& [image, code] : images) {
         image->setPixmap(QPixmap::fromImage(Strip_.Tile(code)));
     }
-    Cursors_.Build(Strip_.Image);
+    Cursors_.Build(Strip_);
     DrawGrid1->StripChanged();
     SetSelect();
-}
-
-QFrame* TEditorForm_::ToolPanel(EditTool tool) const {
-    switch (tool) {
-    case EditTool::WallTool:
-        return pl_Wall;
-    case EditTool::BoxTool:
-        return pl_Box;
-    case EditTool::GoalTool:
-        return pl_Goal;
-    case EditTool::FloorTool:
-        return pl_Floor;
-    case EditTool::PlayerTool:
-        return pl_Player;
-    case EditTool::SelectTool:
-        return pl_Select;
-    case EditTool::BoxPlacement:
-        return nullptr;
-    }
-    return nullptr;
 }
 
 void TEditorForm_::SetSelect() {
@@ -314,8 +293,8 @@ void TEditorForm_::SetSelect() {
         DrawGrid1->SetPopupMenu(PopupMenu4);
         return;
     }
-    for (QFrame* panel : {pl_Wall, pl_Box, pl_Goal, pl_Floor, pl_Player, pl_Select}) {
-        Paint(panel, panel == ToolPanel(tool) ? ActiveToolColour : InactiveCaptionColour);
+    for (const auto& [image, palette] : ToolImages_) {
+        Paint(palette.Panel, palette.Tool == tool ? ActiveToolColour : InactiveCaptionColour);
     }
     if (cursor) {
         DrawGrid1->viewport()->setCursor(Cursors_.Get(*cursor));
@@ -350,7 +329,7 @@ bool TEditorForm_::eventFilter(QObject* watched, QEvent* event) {
             const auto* mouse = static_cast<QMouseEvent*>(event);
             if (mouse->button() == Qt::LeftButton &&
                 static_cast<QWidget*>(watched)->rect().contains(mouse->position().toPoint())) {
-                ToolClick(tool->second);
+                ToolClick(tool->second.Tool);
             }
         }
         break;
@@ -391,10 +370,14 @@ void TEditorForm_::wheelEvent(QWheelEvent* event) {
 
 void TEditorForm_::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
+    ShowMode();
+    DrawGrid1->setFocus();
+}
+
+void TEditorForm_::ShowMode() {
     const bool placing = Doc_.Tool == EditTool::BoxPlacement;
     Panel3->setVisible(!placing);
     bt_LeftBar->setText(placing ? QStringLiteral(">") : QStringLiteral("<"));
-    DrawGrid1->setFocus();
 }
 
 void TEditorForm_::closeEvent(QCloseEvent* event) {
@@ -406,17 +389,17 @@ void TEditorForm_::closeEvent(QCloseEvent* event) {
 }
 
 void TEditorForm_::ShowMessage(const QString& text) {
-    Panels_[static_cast<std::size_t>(StatusPanel::Message)]->setText(text);
+    StatusLabel(StatusPanel::Message)->setText(text);
 }
 
 void TEditorForm_::ShowCounts() {
-    Panels_[static_cast<std::size_t>(StatusPanel::Boxes)]->setText(QString::number(Doc_.BoxCount));
-    Panels_[static_cast<std::size_t>(StatusPanel::Goals)]->setText(QString::number(Doc_.GoalCount));
+    StatusLabel(StatusPanel::Boxes)->setText(QString::number(Doc_.BoxCount));
+    StatusLabel(StatusPanel::Goals)->setText(QString::number(Doc_.GoalCount));
 }
 
 void TEditorForm_::FocusCellChanged(int row, int col) {
-    Panels_[static_cast<std::size_t>(StatusPanel::Row)]->setText(QString::number(row + 1));
-    Panels_[static_cast<std::size_t>(StatusPanel::Col)]->setText(QString::number(col + 1));
+    StatusLabel(StatusPanel::Row)->setText(QString::number(row + 1));
+    StatusLabel(StatusPanel::Col)->setText(QString::number(col + 1));
 }
 
 } // namespace lodrin

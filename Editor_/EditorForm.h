@@ -190,7 +190,11 @@ private:
     void RunNormalize(bool minimal);
     SaveOutcome SaveToFile();
     bool Confirm(std::string_view question);
-    QFrame* ToolPanel(EditTool tool) const;
+    // Shows the tool bar and the mode button's caption for the current mode.
+    void ShowMode();
+    QLabel* StatusLabel(StatusPanel panel) const {
+        return Panels_[static_cast<std::size_t>(panel)];
+    }
     void DrawGrid1MouseDown(Qt::MouseButton button, int row, int col);
     void DrawGrid1MouseMove(int row, int col);
     void DrawGrid1MouseUp();
@@ -204,7 +208,12 @@ private:
     TEditorCursors Cursors_;
     std::array<QLabel*, 9> Panels_{};
     std::map<QObject*, QString> Hints_;
-    std::map<QObject*, EditTool> ToolImages_;
+    // A palette picture's tool and the panel that shows whether it is active.
+    struct PaletteTool {
+        EditTool Tool;
+        QFrame* Panel;
+    };
+    std::map<QObject*, PaletteTool> ToolImages_;
 };
 
 } // namespace lodrin

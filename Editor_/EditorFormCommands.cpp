@@ -42,9 +42,7 @@ void TEditorForm_::ToolClick(EditTool tool) {
 
 void TEditorForm_::bt_LeftBarClick() {
     Doc_.ToggleBoxPlacement();
-    const bool placing = Doc_.Tool == EditTool::BoxPlacement;
-    Panel3->setVisible(!placing);
-    bt_LeftBar->setText(placing ? QStringLiteral(">") : QStringLiteral("<"));
+    ShowMode();
     SetSelect();
 }
 

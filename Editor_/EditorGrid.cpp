@@ -53,7 +53,7 @@ void TEditorGrid::SetBoard(const Board* board) {
     viewport()->update();
 }
 
-void TEditorGrid::SetStrip(const QImage* strip) {
+void TEditorGrid::SetStrip(const SkinStrip* strip) {
     Strip_ = strip;
     StripChanged();
 }
@@ -313,10 +313,8 @@ const QPixmap& TEditorGrid::Tile(int code) {
         for (int k = 0; k < static_cast<int>(Tiles_.size()); ++k) {
             QImage tile(CellSize_, CellSize_, QImage::Format_RGB32);
             tile.fill(GridBackground);
-            if (Strip_ != nullptr && Strip_->rect().contains(SkinStrip::TileRect(k))) {
-                tile = Strip_->copy(SkinStrip::TileRect(k))
-                           .scaled(CellSize_, CellSize_, Qt::IgnoreAspectRatio,
-                                   Qt::SmoothTransformation);
+            if (Strip_ != nullptr && Strip_->HasTile(k)) {
+                tile = StretchTile(Strip_->Tile(k), CellSize_);
             }
             Tiles_[static_cast<std::size_t>(k)] = QPixmap::fromImage(tile);
         }

@@ -3,7 +3,6 @@
 #include "board/Board.h"
 
 #include <QAbstractScrollArea>
-#include <QImage>
 #include <QPixmap>
 
 #include <array>
@@ -11,6 +10,8 @@
 class QMenu;
 
 namespace lodrin {
+
+struct SkinStrip;
 
 // The editor's board view: 100 x 100 square cells painted from the skin strip,
 // a focused cell that follows the mouse, zoom from 20 to 60 pixels, wheel and
@@ -28,7 +29,7 @@ public:
 
     // The board shown and the strip of seven 60 x 60 tiles it is painted from.
     void SetBoard(const Board* board);
-    void SetStrip(const QImage* strip);
+    void SetStrip(const SkinStrip* strip);
     // Call after the strip's picture changed.
     void StripChanged();
     // The menu the right button opens; an empty menu opens nothing.
@@ -96,7 +97,7 @@ private:
     const QPixmap& Tile(int code);
 
     const Board* Board_ = nullptr;
-    const QImage* Strip_ = nullptr;
+    const SkinStrip* Strip_ = nullptr;
     QMenu* PopupMenu_ = nullptr;
     int CellSize_ = MaxCellSize;
     int Row_ = 0;

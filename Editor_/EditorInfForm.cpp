@@ -12,8 +12,7 @@ namespace lodrin {
 namespace {
 
 QLabel* MakeLabel(QWidget* parent, const char* name, int x, int y, const QString& text) {
-    QLabel* label = PlacedChild<QLabel>(parent, name, QRect(x, y, 60, 28));
-    label->setText(text);
+    QLabel* label = PlacedChild<QLabel>(parent, name, QRect(x, y, 60, 28), text);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     return label;
 }
@@ -31,10 +30,10 @@ TEditorInfForm_::TEditorInfForm_(QWidget* parent) : QDialog(parent) {
     Edit1 = PlacedChild<QLineEdit>(this, "Edit1", QRect(88, 16, 497, 28));
     Edit2 = PlacedChild<QLineEdit>(this, "Edit2", QRect(88, 56, 497, 28));
     Memo1 = PlacedChild<QPlainTextEdit>(this, "Memo1", QRect(24, 128, 569, 233));
-    Button1 = PlacedChild<QPushButton>(this, "Button1", QRect(480, 376, 91, 25));
-    Button1->setText(QStringLiteral("确定(&O)"));
-    Button2 = PlacedChild<QPushButton>(this, "Button2", QRect(360, 376, 91, 25));
-    Button2->setText(QStringLiteral("取消(&C)"));
+    Button1 = PlacedChild<QPushButton>(this, "Button1", QRect(480, 376, 91, 25),
+                                       QStringLiteral("确定(&O)"));
+    Button2 = PlacedChild<QPushButton>(this, "Button2", QRect(360, 376, 91, 25),
+                                       QStringLiteral("取消(&C)"));
     Button1->setAutoDefault(false);
     Button2->setAutoDefault(false);
     connect(Edit1, &QLineEdit::textChanged, this, &TEditorInfForm_::FieldChanged);

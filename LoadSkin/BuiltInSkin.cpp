@@ -1,13 +1,13 @@
 #include "LoadSkin/BuiltInSkin.h"
 
 #include "LoadSkin/SkinPainting.h"
+#include "LoadSkin/SkinStrip.h"
 
 #include "board/CellCode.h"
 
 namespace lodrin {
 namespace {
 
-constexpr int TileSize = 60;
 const QColor FloorColour(BuiltInFloorRed, BuiltInFloorGreen, BuiltInFloorBlue);
 const QColor Teal(32, 170, 162);
 const BoxColours OrangeBox{{222, 142, 52}, {250, 190, 110}, {160, 92, 26}, {52, 32, 18}};
@@ -44,10 +44,11 @@ void PaintTile(QPainter& painter, int code) {
 } // namespace
 
 QImage DrawBuiltInSkin() {
-    QImage strip(TileSize * 7, TileSize, QImage::Format_RGB32);
+    QImage strip(SkinStrip::TileSize * SkinStrip::TileCount, SkinStrip::TileSize,
+                 QImage::Format_RGB32);
     strip.fill(FloorColour);
     QPainter painter;
-    BeginSkinPainter(painter, strip, TileSize);
+    BeginSkinPainter(painter, strip, SkinStrip::TileSize);
     for (int code = Floor; code <= Wall; ++code) {
         painter.save();
         painter.translate(code * SkinUnits, 0);

@@ -2,7 +2,6 @@
 
 #include "LoadSkin/DrawnSkin.h"
 #include "LoadSkin/SkinFile.h"
-#include "LoadSkin/SkinFileInfo.h"
 #include "platform/PlacedChild.h"
 #include "platform/UiFont.h"
 
@@ -18,12 +17,6 @@ namespace {
 constexpr int PreviewWidth = 360;
 constexpr int PreviewHeight = 180;
 
-QLabel* MakeLabel(QWidget* parent, const char* name, QRect geometry, const QString& text) {
-    QLabel* label = PlacedChild<QLabel>(parent, name, geometry);
-    label->setText(text);
-    return label;
-}
-
 } // namespace
 
 TLoadSkinForm::TLoadSkinForm(QWidget* parent, QString skinsFolder)
@@ -31,27 +24,29 @@ TLoadSkinForm::TLoadSkinForm(QWidget* parent, QString skinsFolder)
     setObjectName(QStringLiteral("LoadSkinForm"));
     setWindowTitle(QStringLiteral("更换皮肤"));
     setFixedSize(617, 356);
-    Label1 = MakeLabel(this, "Label1", QRect(4, 2, 241, 20), QStringLiteral("皮肤列表："));
+    Label1 =
+        PlacedChild<QLabel>(this, "Label1", QRect(4, 2, 241, 20), QStringLiteral("皮肤列表："));
     ListBox1 = PlacedChild<QListWidget>(this, "ListBox1", QRect(4, 23, 241, 329));
-    Label2 = MakeLabel(this, "Label2", QRect(253, 2, 360, 20), QStringLiteral("预览："));
+    Label2 = PlacedChild<QLabel>(this, "Label2", QRect(253, 2, 360, 20), QStringLiteral("预览："));
     Image1 = PlacedChild<QLabel>(this, "Image1", QRect(253, 23, PreviewWidth, PreviewHeight));
-    Label3 = MakeLabel(this, "Label3", QRect(253, 211, 361, 65),
-                       QStringLiteral("说明：皮肤包含8格元格，分上下两行，每行4格，分别为：地板、"
-                                      "人、箱子、墙壁及目标点、人在目标点、箱子在目标点、墙壁扩展"
-                                      "。其中墙壁扩展是为无缝墙壁准备的，否则，与上格相同即可。元"
-                                      "格尺寸需在（20-200）像素之间。地板格左上角像素的颜色作为网"
-                                      "格线的颜色。"));
+    Label3 = PlacedChild<QLabel>(
+        this, "Label3", QRect(253, 211, 361, 65),
+        QStringLiteral("说明：皮肤包含8格元格，分上下两行，每行4格，分别为：地板、"
+                       "人、箱子、墙壁及目标点、人在目标点、箱子在目标点、墙壁扩展"
+                       "。其中墙壁扩展是为无缝墙壁准备的，否则，与上格相同即可。元"
+                       "格尺寸需在（20-200）像素之间。地板格左上角像素的颜色作为网"
+                       "格线的颜色。"));
     Label3->setWordWrap(true);
     Label3->setFont(UiFont(11)); // four lines fit its 65 pixels
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label4 = MakeLabel(this, "Label4", QRect(253, 284, 360, 22), QString());
+    Label4 = PlacedChild<QLabel>(this, "Label4", QRect(253, 284, 360, 22));
     QFont bold = Label4->font();
     bold.setBold(true);
     Label4->setFont(bold);
-    Button2 = PlacedChild<QPushButton>(this, "Button2", QRect(432, 320, 85, 28));
-    Button2->setText(QStringLiteral("确定(&O)"));
-    Button1 = PlacedChild<QPushButton>(this, "Button1", QRect(526, 320, 85, 28));
-    Button1->setText(QStringLiteral("取消(&C)"));
+    Button2 = PlacedChild<QPushButton>(this, "Button2", QRect(432, 320, 85, 28),
+                                       QStringLiteral("确定(&O)"));
+    Button1 = PlacedChild<QPushButton>(this, "Button1", QRect(526, 320, 85, 28),
+                                       QStringLiteral("取消(&C)"));
     Button1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, &QDialog::reject);
     connect(Button2, &QPushButton::clicked, this, &QDialog::accept);
@@ -99,17 +94,15 @@ void TLoadSkinForm::ListBox1Click() {
         return;
     }
     ChosenName_ = item->text();
-    const std::string path = PathOf(ChosenName_);
-    const SkinFileInfo info = ReadSkinFileInfo(path);
-    const QImage picture = info.Readable ? ReadSkinPreview(path) : QImage();
-    ShowPreview(picture);
-    if (!info.Readable) {
+    const SkinPreview preview = ReadSkinPreview(PathOf(ChosenName_));
+    ShowPreview(preview.Picture);
+    if (!preview.Info.Readable) {
         Label4->setText(QStringLiteral(" "));
         Button2->setEnabled(false);
         return;
     }
-    Label4->setText(QStringLiteral("元格尺寸: %1像素").arg(info.TileSize()));
-    Button2->setEnabled(info.Usable() && !picture.isNull());
+    Label4->setText(QStringLiteral("元格尺寸: %1像素").arg(preview.Info.TileSize()));
+    Button2->setEnabled(preview.Confirmable());
 }
 
 void TLoadSkinForm::ListBox1DblClick() {

@@ -1,7 +1,6 @@
 #include "LoadSkin/SkinFile.h"
 
 #include "LoadSkin/BitmapHeader.h"
-#include "LoadSkin/SkinFileInfo.h"
 #include "LoadSkin/WallPieces.h"
 
 #include <QFile>
@@ -57,12 +56,10 @@ constexpr TilePlace SkinFilePlaces[] = {
     {SkinTile::BoxOnGoal, 2, 1}, {SkinTile::WallExtension, 3, 1},
 };
 
-// Decodes a complete bitmap of at most maxWidth x maxHeight pixels, allowing the
-// decoder no more memory than such a picture needs.
-QImage ReadBitmapWithin(const std::string& path, int maxWidth, int maxHeight) {
-    QFile file;
-    QImageReader reader;
-    const BitmapHeader header = OpenBitmapFile(path, file, reader);
+// Decodes the bitmap the reader was opened on when its headers say it is complete
+// and at most maxWidth x maxHeight pixels, allowing the decoder no more memory
+// than such a picture needs.
+QImage DecodeWithin(QImageReader& reader, const BitmapHeader& header, int maxWidth, int maxHeight) {
     if (!header.Complete || header.Width > maxWidth || header.Height > maxHeight) {
         return {};
     }
@@ -77,11 +74,21 @@ QImage ReadBitmapWithin(const std::string& path, int maxWidth, int maxHeight) {
 } // namespace
 
 QImage ReadSkinPicture(const std::string& path) {
-    return ReadBitmapWithin(path, MaxSkinWidth, MaxSkinHeight);
+    QFile file;
+    QImageReader reader;
+    const BitmapHeader header = OpenBitmapFile(path, file, reader);
+    return DecodeWithin(reader, header, MaxSkinWidth, MaxSkinHeight);
 }
 
-QImage ReadSkinPreview(const std::string& path) {
-    return ReadBitmapWithin(path, MaxSkinPreviewSide, MaxSkinPreviewSide);
+SkinPreview ReadSkinPreview(const std::string& path) {
+    QFile file;
+    QImageReader reader;
+    const BitmapHeader header = OpenBitmapFile(path, file, reader);
+    if (!header.Complete) {
+        return {};
+    }
+    return {{true, header.Width, header.Height},
+            DecodeWithin(reader, header, MaxSkinPreviewSide, MaxSkinPreviewSide)};
 }
 
 bool CutSkinPicture(const QImage& picture, SkinTiles& tiles) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LoadSkin/SkinFileInfo.h"
 #include "LoadSkin/SkinTiles.h"
 
 #include <QImage>
@@ -18,10 +19,18 @@ QImage ReadSkinPicture(const std::string& path);
 // Largest side of a bitmap the chooser decodes for its preview.
 inline constexpr int MaxSkinPreviewSide = 4096;
 
-// Decodes any complete bitmap of at most 4096 x 4096 pixels for the chooser's
-// preview, so a file of the wrong size is still shown; larger files give a null
-// picture without being decoded.
-QImage ReadSkinPreview(const std::string& path);
+// What the skin chooser shows of a clicked file, read with one opening of it.
+struct SkinPreview {
+    SkinFileInfo Info; // from the headers
+    QImage Picture;    // 32-bit; null when the file is not Readable or is too large
+    // Whether the chooser may confirm the file: it gives a skin and could be decoded.
+    bool Confirmable() const { return Info.Usable() && !Picture.isNull(); }
+};
+
+// Reads the headers of the file at path (UTF-8) and decodes any complete bitmap of
+// at most 4096 x 4096 pixels, so a file of the wrong size is still shown; larger
+// files are described without being decoded.
+SkinPreview ReadSkinPreview(const std::string& path);
 
 // Fills tiles from a decoded skin picture (two rows of four tiles: floor,
 // keeper, box, wall; goal, keeper on goal, box on goal, wall extension): the

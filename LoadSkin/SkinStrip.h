@@ -23,6 +23,8 @@ struct SkinStrip {
     static QRect TileRect(int code);
     // A copy of the tile of a cell code, 60 x 60.
     QImage Tile(int code) const { return Image.copy(TileRect(code)); }
+    // Whether Image is large enough to hold the tile of a cell code.
+    bool HasTile(int code) const { return Image.rect().contains(TileRect(code)); }
 };
 
 // The skin tile that shows a cell code (Floor for codes outside 0..6).

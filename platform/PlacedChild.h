@@ -15,4 +15,12 @@ template <typename T> T* PlacedChild(QWidget* parent, const char* name, QRect ge
     return child;
 }
 
+// The same for a control that shows a text: a label or a button.
+template <typename T>
+T* PlacedChild(QWidget* parent, const char* name, QRect geometry, const QString& text) {
+    T* child = PlacedChild<T>(parent, name, geometry);
+    child->setText(text);
+    return child;
+}
+
 } // namespace lodrin

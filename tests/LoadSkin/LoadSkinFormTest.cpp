@@ -4,6 +4,7 @@
 #include "LoadSkin/LoadSkinForm.h"
 #include "LoadSkin/DrawnSkin.h"
 #include "SkinPictures.h"
+#include "support/ModalAnswer.h"
 
 #include <QDir>
 #include <QLabel>
@@ -12,7 +13,6 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -48,7 +48,7 @@ protected:
     }
     // Runs ChangeSkin and answers the dialog with `answer` once it is shown.
     bool ChangeSkinAnswering(std::function<void()> answer) {
-        QTimer::singleShot(0, &form, answer);
+        test::WhenModalShown([answer](QWidget*) { answer(); });
         return form.ChangeSkin(strip);
     }
 

@@ -310,5 +310,39 @@ TEST_F(SkinFileTest, WrongProportionsAreDecodedForThePreviewButNotLoaded) {
     EXPECT_FALSE(LoadSkinFile(path, tiles));
 }
 
+// The chooser's preview reads the file once: its headers, and its picture when
+// it is small enough to show, whether or not it gives a skin.
+TEST_F(SkinFileTest, PreviewDescribesTheFileAndShowsWhatItCanDecode) {
+    const auto picture = [](int w, int h) {
+        QImage image(w, h, QImage::Format_RGB32);
+        image.fill(Qt::darkCyan);
+        return image;
+    };
+    QByteArray truncated = test::Bitmap24Header(320, 160);
+    truncated.append(1000, '\x40');
+    const struct {
+        const char* Name;
+        std::string Path;
+        bool Readable;
+        int TileSize;
+        QSize Shown; // 0 x 0: no picture
+        bool Confirmable;
+    } cases[] = {
+        {"skin", Save(picture(320, 160), "skin.bmp"), true, 80, {320, 160}, true},
+        {"odd", Save(picture(322, 161), "odd.bmp"), true, 80, {322, 161}, false},
+        {"big", Save(picture(1000, 500), "big.bmp"), true, 250, {1000, 500}, false},
+        {"too wide", Save(picture(4100, 2), "wide.bmp"), true, 1025, {0, 0}, false},
+        {"truncated", Write(truncated, "truncated.bmp"), false, 0, {0, 0}, false},
+        {"missing", Path("missing.bmp"), false, 0, {0, 0}, false},
+    };
+    for (const auto& c : cases) {
+        const SkinPreview preview = ReadSkinPreview(c.Path);
+        EXPECT_EQ(preview.Info.Readable, c.Readable) << c.Name;
+        EXPECT_EQ(preview.Info.TileSize(), c.TileSize) << c.Name;
+        EXPECT_EQ(preview.Picture.size(), c.Shown) << c.Name;
+        EXPECT_EQ(preview.Confirmable(), c.Confirmable) << c.Name;
+    }
+}
+
 } // namespace
 } // namespace lodrin

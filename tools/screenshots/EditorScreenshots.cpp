@@ -14,13 +14,10 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
 #include <QPixmap>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 
 #include <cstdio>
@@ -85,13 +82,20 @@ bool ShootCursors(const TEditorWindows& windows, const QDir& out) {
     sheet.fill(QColor(191, 205, 219));
     QPainter painter(&sheet);
     for (int i = 0; i < ToolCursorCount; ++i) {
-        const QImage cursor = ToolCursorImage(static_cast<ToolCursor>(i), windows.Strip.Image);
+        const QImage cursor = ToolCursorImage(static_cast<ToolCursor>(i), windows.Strip);
         painter.drawImage(QRect(72 * i + 4, 4, 64, 64), cursor);
     }
     painter.end();
     const QString path = out.filePath(QStringLiteral("cursors.png"));
     std::printf("%s\n", qPrintable(path));
     return sheet.save(path);
+}
+
+// The shipped stone skin's entry in the chooser's list, if it is there.
+QListWidgetItem* StoneSkin(const QListWidget* list) {
+    const QList<QListWidgetItem*> found =
+        list->findItems(QStringLiteral("Stone40.bmp"), Qt::MatchExactly);
+    return found.isEmpty() ? nullptr : found.front();
 }
 
 bool ShootDialogs(TEditorWindows& windows, const QDir& out) {
@@ -106,9 +110,8 @@ bool ShootDialogs(TEditorWindows& windows, const QDir& out) {
     windows.Help->hide();
     windows.SkinChooser->show();
     QListWidget* list = windows.SkinChooser->ListBox1;
-    const QList<QListWidgetItem*> stone =
-        list->findItems(QStringLiteral("Stone40.bmp"), Qt::MatchExactly);
-    list->setCurrentItem(stone.isEmpty() ? list->item(0) : stone.front());
+    QListWidgetItem* stone = StoneSkin(list);
+    list->setCurrentItem(stone != nullptr ? stone : list->item(0));
     ok = Save(windows.SkinChooser, out, "skin-chooser.png") && ok;
     windows.SkinChooser->hide();
     return ok;
@@ -118,10 +121,8 @@ bool ShootDialogs(TEditorWindows& windows, const QDir& out) {
 bool ShootChangedSkin(TEditorWindows& windows, const QDir& out) {
     TLoadSkinForm* chooser = windows.SkinChooser;
     QTimer::singleShot(0, chooser, [chooser] {
-        const QList<QListWidgetItem*> stone =
-            chooser->ListBox1->findItems(QStringLiteral("Stone40.bmp"), Qt::MatchExactly);
-        if (!stone.isEmpty()) {
-            chooser->ListBox1->setCurrentItem(stone.front());
+        if (QListWidgetItem* stone = StoneSkin(chooser->ListBox1)) {
+            chooser->ListBox1->setCurrentItem(stone);
         }
         chooser->Button2->click();
     });

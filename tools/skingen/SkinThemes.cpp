@@ -38,7 +38,7 @@ QImage FloorTile(int a, const PixelColour& colour, const QColor& gridLine = QCol
             tile.setPixel(0, i, gridLine.rgb());
         }
     } else {
-        for (int x = 0; x < 6; ++x) {
+        for (int x = 0; x < DarkTileCount; ++x) {
             tile.setPixel(x, 0, tile.pixel(1, 1));
         }
     }
@@ -64,12 +64,6 @@ QImage Compose(const std::array<QImage, 8>& tiles) {
         painter.drawImage((i % 4) * a, (i / 4) * a, tiles[static_cast<std::size_t>(i)]);
     }
     return picture;
-}
-
-QColor Lerp(const QColor& from, const QColor& to, double t) {
-    t = std::clamp(t, 0.0, 1.0);
-    auto m = [t](int a, int b) { return static_cast<int>(std::lround(a + (b - a) * t)); };
-    return QColor(m(from.red(), to.red()), m(from.green(), to.green()), m(from.blue(), to.blue()));
 }
 
 QPainterPath Circle(const QPointF& centre, qreal r) {
@@ -98,7 +92,7 @@ QImage LeafCell(int period, unsigned seed, const QColor& ground, const QColor& d
         const double angle = unit(rng) * 180;
         const double length = (3.8 + 2.4 * unit(rng)) * CellScale;
         const double width = (1.8 + 1.0 * unit(rng)) * CellScale;
-        const QColor colour = Lerp(dark, light, 0.25 + 0.75 * unit(rng));
+        const QColor colour = Mix(dark, light, 0.25 + 0.75 * unit(rng));
         for (int oy = -1; oy <= 1; ++oy) {
             for (int ox = -1; ox <= 1; ++ox) {
                 painter.save();
@@ -125,7 +119,7 @@ QImage GraniteCell(int period, unsigned seed, const QColor& low, const QColor& h
     QImage cell(w, w, QImage::Format_RGB32);
     for (int y = 0; y < w; ++y) {
         for (int x = 0; x < w; ++x) {
-            cell.setPixel(x, y, Lerp(low, high, mottle.At(x, y)).rgb());
+            cell.setPixel(x, y, Mix(low, high, mottle.At(x, y)).rgb());
         }
     }
     QPainter painter(&cell);
@@ -327,7 +321,7 @@ QImage DrawClassic() {
     const QImage floor = FloorTile(
         A,
         [&](int x, int y) {
-            return Lerp({206, 200, 182}, {222, 216, 198}, grain.At(x, y));
+            return Mix({206, 200, 182}, {222, 216, 198}, grain.At(x, y));
         },
         QColor(160, 152, 132));
     const QColor goalRed(214, 58, 48);
@@ -352,6 +346,33 @@ QImage DrawClassic() {
     });
 }
 
+// ---- The painted skins: keeper, boxes and goal painted on one floor, raised walls.
+
+// What a painted skin is made of.
+struct PaintedSkin {
+    QImage Floor;
+    KeeperColours Keeper;
+    QColor Ring; // the goal mark the keeper stands in on a goal
+    TilePainter Goal;
+    TilePainter Box;
+    TilePainter BoxOnGoal;
+    WallStyle Walls;
+};
+
+QImage ComposePainted(const PaintedSkin& skin) {
+    const auto on = [&skin](const TilePainter& paint) { return Painted(skin.Floor, paint); };
+    return Compose({
+        skin.Floor,
+        on([&skin](QPainter& p) { PaintKeeper(p, skin.Keeper); }),
+        on(skin.Box),
+        RenderWallTile(skin.Walls, 0),
+        on(skin.Goal),
+        on([&skin](QPainter& p) { PaintKeeper(p, skin.Keeper, skin.Ring); }),
+        on(skin.BoxOnGoal),
+        RenderWallTile(skin.Walls, WallOnLeft | WallAbove | WallOnRight | WallBelow),
+    });
+}
+
 // ---- Stone: 40-pixel tiles, sand floor, grey stone walls that join.
 
 QImage DrawStone() {
@@ -360,7 +381,7 @@ QImage DrawStone() {
     const QImage floor = FloorTile(
         A,
         [&](int x, int y) {
-            return Lerp({184, 156, 114}, {212, 186, 142}, sand.At(x, y));
+            return Mix({184, 156, 114}, {212, 186, 142}, sand.At(x, y));
         },
         QColor(150, 124, 88));
     WallStyle stone;
@@ -372,23 +393,18 @@ QImage DrawStone() {
     stone.OutlineWidth = 1.1;
     stone.Outline = QColor(38, 38, 44);
     const QColor gold(232, 188, 52);
-    const KeeperColours keeper{
-        {246, 208, 168}, {120, 72, 40}, {58, 150, 82}, {70, 62, 56}, {24, 22, 20}};
-    return Compose({
+    return ComposePainted({
         floor,
-        Painted(floor, [&](QPainter& p) { PaintKeeper(p, keeper); }),
-        Painted(floor,
-                [](QPainter& p) {
-                    PaintCrate(p, {{178, 122, 62}, {64, 38, 18}});
-                }),
-        RenderWallTile(stone, 0),
-        Painted(floor, [&](QPainter& p) { PaintGoalRing(p, gold, 11); }),
-        Painted(floor, [&](QPainter& p) { PaintKeeper(p, keeper, gold); }),
-        Painted(floor,
-                [](QPainter& p) {
-                    PaintCrate(p, {{226, 182, 60}, {84, 58, 14}});
-                }),
-        RenderWallTile(stone, WallOnLeft | WallAbove | WallOnRight | WallBelow),
+        {{246, 208, 168}, {120, 72, 40}, {58, 150, 82}, {70, 62, 56}, {24, 22, 20}},
+        gold,
+        [gold](QPainter& p) { PaintGoalRing(p, gold, 11); },
+        [](QPainter& p) {
+            PaintCrate(p, {{178, 122, 62}, {64, 38, 18}});
+        },
+        [](QPainter& p) {
+            PaintCrate(p, {{226, 182, 60}, {84, 58, 14}});
+        },
+        stone,
     });
 }
 
@@ -400,7 +416,7 @@ QImage DrawGarden() {
     const TPeriodicNoise blades(16, A, 23);
     const QImage floor = FloorTile(A, [&](int x, int y) {
         const double t = 0.7 * grass.At(x, y) + 0.3 * blades.At(x * 1.0, y * 0.35);
-        return Lerp({78, 136, 58}, {112, 170, 76}, t);
+        return Mix({78, 136, 58}, {112, 170, 76}, t);
     });
     WallStyle hedge;
     hedge.TileSize = A;
@@ -413,25 +429,18 @@ QImage DrawGarden() {
     hedge.Outline = QColor(18, 44, 20);
     const QColor petal(248, 244, 236);
     const QColor heart(246, 196, 48);
-    const KeeperColours keeper{
-        {246, 208, 168}, {232, 200, 112}, {200, 56, 52}, {60, 76, 140}, {28, 22, 18}};
-    return Compose({
+    return ComposePainted({
         floor,
-        Painted(floor, [&](QPainter& p) { PaintKeeper(p, keeper); }),
-        Painted(
-            floor,
-            [](QPainter& p) {
-                PaintBevelBox(p, {{200, 112, 70}, {238, 164, 120}, {136, 66, 36}, {62, 30, 16}});
-            }),
-        RenderWallTile(hedge, 0),
-        Painted(floor, [&](QPainter& p) { PaintFlower(p, petal, heart); }),
-        Painted(floor, [&](QPainter& p) { PaintKeeper(p, keeper, heart); }),
-        Painted(
-            floor,
-            [](QPainter& p) {
-                PaintBevelBox(p, {{240, 190, 60}, {255, 230, 130}, {170, 120, 20}, {80, 56, 10}});
-            }),
-        RenderWallTile(hedge, WallOnLeft | WallAbove | WallOnRight | WallBelow),
+        {{246, 208, 168}, {232, 200, 112}, {200, 56, 52}, {60, 76, 140}, {28, 22, 18}},
+        heart,
+        [petal, heart](QPainter& p) { PaintFlower(p, petal, heart); },
+        [](QPainter& p) {
+            PaintBevelBox(p, {{200, 112, 70}, {238, 164, 120}, {136, 66, 36}, {62, 30, 16}});
+        },
+        [](QPainter& p) {
+            PaintBevelBox(p, {{240, 190, 60}, {255, 230, 130}, {170, 120, 20}, {80, 56, 10}});
+        },
+        hedge,
     });
 }
 
@@ -443,7 +452,7 @@ QImage DrawIce() {
     const QImage floor = FloorTile(
         A,
         [&](int x, int y) {
-            return Lerp({214, 226, 238}, {240, 246, 252}, snow.At(x, y));
+            return Mix({214, 226, 238}, {240, 246, 252}, snow.At(x, y));
         },
         QColor(176, 196, 218));
     const auto frost = std::make_shared<TPeriodicFractal>(2, A / 4.0, 43);
@@ -453,7 +462,7 @@ QImage DrawIce() {
         const double q = 96 / 4.0;
         const double sheen = 0.5 + 0.5 * std::sin(2 * std::numbers::pi * (x + y) / q);
         const double t = 0.75 * frost->At(x, y) + 0.25 * sheen * sheen * sheen;
-        return Lerp({92, 150, 204}, {170, 214, 244}, t);
+        return Mix({92, 150, 204}, {170, 214, 244}, t);
     };
     ice.Bevel = 9;
     ice.Light = 0.7;
@@ -461,23 +470,18 @@ QImage DrawIce() {
     ice.OutlineWidth = 1.6;
     ice.Outline = QColor(36, 70, 116);
     const QColor blue(58, 130, 226);
-    const KeeperColours keeper{
-        {246, 208, 168}, {200, 40, 52}, {240, 128, 36}, {52, 60, 84}, {22, 26, 34}};
-    return Compose({
+    return ComposePainted({
         floor,
-        Painted(floor, [&](QPainter& p) { PaintKeeper(p, keeper); }),
-        Painted(floor,
-                [](QPainter& p) {
-                    PaintGift(p, {{196, 44, 64}, {250, 206, 70}, {70, 14, 24}});
-                }),
-        RenderWallTile(ice, 0),
-        Painted(floor, [&](QPainter& p) { PaintGoalRing(p, blue, 12); }),
-        Painted(floor, [&](QPainter& p) { PaintKeeper(p, keeper, blue); }),
-        Painted(floor,
-                [](QPainter& p) {
-                    PaintGift(p, {{46, 150, 92}, {250, 206, 70}, {12, 56, 30}});
-                }),
-        RenderWallTile(ice, WallOnLeft | WallAbove | WallOnRight | WallBelow),
+        {{246, 208, 168}, {200, 40, 52}, {240, 128, 36}, {52, 60, 84}, {22, 26, 34}},
+        blue,
+        [blue](QPainter& p) { PaintGoalRing(p, blue, 12); },
+        [](QPainter& p) {
+            PaintGift(p, {{196, 44, 64}, {250, 206, 70}, {70, 14, 24}});
+        },
+        [](QPainter& p) {
+            PaintGift(p, {{46, 150, 92}, {250, 206, 70}, {12, 56, 30}});
+        },
+        ice,
     });
 }
 

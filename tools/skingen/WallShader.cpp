@@ -49,12 +49,6 @@ double Nearest(const OpenSquares& open, double x, double y, double& nx, double& 
     return best;
 }
 
-QColor Mix(const QColor& from, const QColor& to, double t) {
-    t = std::clamp(t, 0.0, 1.0);
-    auto m = [t](int a, int b) { return static_cast<int>(std::lround(a + (b - a) * t)); };
-    return QColor(m(from.red(), to.red()), m(from.green(), to.green()), m(from.blue(), to.blue()));
-}
-
 // The colour of one sample: texture, bevel shading and outline.
 QColor Sample(const WallStyle& style, const OpenSquares& open, double x, double y) {
     double nx = 0, ny = 0;
@@ -75,6 +69,12 @@ QColor Sample(const WallStyle& style, const OpenSquares& open, double x, double 
 }
 
 } // namespace
+
+QColor Mix(const QColor& from, const QColor& to, double t) {
+    t = std::clamp(t, 0.0, 1.0);
+    auto m = [t](int a, int b) { return static_cast<int>(std::lround(a + (b - a) * t)); };
+    return QColor(m(from.red(), to.red()), m(from.green(), to.green()), m(from.blue(), to.blue()));
+}
 
 Texture RepeatedPicture(const QImage& cell, int period) {
     const double scale = static_cast<double>(cell.width()) / period;

@@ -13,6 +13,9 @@ namespace lodrin::skingen {
 // repeats every quarter tile in both directions.
 using Texture = std::function<QColor(double x, double y)>;
 
+// The colour a share t (clamped to 0..1) of the way from `from` to `to`, opaque.
+QColor Mix(const QColor& from, const QColor& to, double t);
+
 // A texture that repeats `period` pixels in x and y, sampled from a picture of
 // one period drawn `period * scale` pixels wide and high.
 Texture RepeatedPicture(const QImage& cell, int period);
