@@ -39,9 +39,9 @@ TWorkGrid::FillResult TWorkGrid::FloodFromKeeper() {
     while (head < tail) {
         const int r = QueueRow_[head];
         const int c = QueueCol_[head++];
-        const char ch = At(r, c);
-        result.Boxes += ch == '$' || ch == '*';
-        result.Goals += ch == '.' || ch == '*' || ch == '+';
+        const CellCode code = XsbCharToCell(At(r, c));
+        result.Boxes += HasBox(code);
+        result.Goals += HasGoal(code);
         for (const FinderDirection& d : FinderDirectionOrder) {
             const int nr = r + d.DRow;
             const int nc = c + d.DCol;

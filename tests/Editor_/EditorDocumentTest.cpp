@@ -1,5 +1,4 @@
 #include "Editor_/EditorDocument.h"
-#include "Editor_/StartOptions.h"
 #include "board/LevelText.h"
 #include "support/BoardText.h"
 #include "support/TempDir.h"
@@ -393,16 +392,6 @@ TEST_F(EditorDocumentTest, QueryCloseKeepsUnsavedEdits) {
         EXPECT_EQ(doc.Saved, c.savedAfter);
         EXPECT_EQ(saves, c.saves);
     }
-}
-
-TEST(StartOptionsTest, OnlyALoneSlashMCounts) {
-    using Args = std::vector<std::string>;
-    EXPECT_TRUE(ReadStartOptions(Args{"/m"}).MouseWheelSwitch);
-    EXPECT_TRUE(ReadStartOptions(Args{"/M"}).MouseWheelSwitch);
-    EXPECT_FALSE(ReadStartOptions(Args{}).MouseWheelSwitch);
-    EXPECT_FALSE(ReadStartOptions(Args{"/m", "x"}).MouseWheelSwitch);
-    EXPECT_FALSE(ReadStartOptions(Args{"-m"}).MouseWheelSwitch);
-    EXPECT_FALSE(ReadStartOptions(Args{"/mm"}).MouseWheelSwitch);
 }
 
 TEST_F(EditorDocumentTest, NormalizeTakesAnUndoStepEachTime) {
