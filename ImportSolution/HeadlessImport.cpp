@@ -29,18 +29,25 @@ HeadlessOptions ParseHeadlessArgs(const std::vector<std::string>& args,
     return options;
 }
 
-int RunHeadlessImport(const HeadlessOptions& options, std::ostream& out,
+int RunHeadlessImport(const HeadlessOptions& options, const OldStoreReaderCommand& reader,
+                      std::ostream& out, std::ostream& err,
                       const std::atomic<bool>& StopRequested) {
     const ImportPaths paths = ImportPaths::In(options.Folder);
-    TDataModule1 data;
+    TDataModule1 data(reader);
     ImportStart start = StartImport(paths, options.Source, data);
     if (!start.Message.empty()) {
-        out << start.Message << '\n';
+        out << start.Message << '\n' << std::flush;
+        if (!start.Reason.empty()) {
+            err << start.Reason << '\n';
+        }
         return 1;
     }
     const ImportOutcome outcome = RunImportAt(paths.Store(), *start.Source, StopRequested, {});
-    start.Source.reset(); // before the data module closes the old store
-    out << outcome.Text << '\n';
+    start.Source.reset();
+    out << outcome.Text << '\n' << std::flush;
+    if (!outcome.Reason.empty()) {
+        err << outcome.Reason << '\n';
+    }
     return outcome.IsReport ? 0 : 1;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ImportSolution/OldStore.h"
 #include "ImportSolution/SolutionSource.h"
 
 #include <atomic>
@@ -26,8 +27,9 @@ inline constexpr const char* HeadlessUsage =
     "usage: LodrinSolutions [--import mobile|old [--dir FOLDER]]";
 
 // Runs one import as "导入" in the window would, printing its message or report to
-// `out`. Returns 0 after a report, 1 after a message.
-int RunHeadlessImport(const HeadlessOptions& options, std::ostream& out,
-                      const std::atomic<bool>& StopRequested);
+// `out` and, after a message, the reason behind it to `err`. `reader` starts the
+// old store's reader child. Returns 0 after a report, 1 after a message.
+int RunHeadlessImport(const HeadlessOptions& options, const OldStoreReaderCommand& reader,
+                      std::ostream& out, std::ostream& err, const std::atomic<bool>& StopRequested);
 
 } // namespace lodrin

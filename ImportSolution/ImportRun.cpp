@@ -13,8 +13,22 @@ int ClampToInt(std::int64_t value) {
     return static_cast<int>(std::min<std::int64_t>(value, INT_MAX));
 }
 
-ImportOutcome Failed(ImportCounters counters = {}) {
-    return {std::string(ImportFailedText), false, counters};
+ImportOutcome Failed(std::string reason, ImportCounters counters = {},
+                     std::string_view text = ImportFailedText) {
+    return {std::string(text), false, counters, std::move(reason)};
+}
+
+// The outcome of a run that an exception ended, with its reason.
+ImportOutcome FailedBy(const ImportCounters& counters) {
+    try {
+        throw;
+    } catch (const TSourceError& error) {
+        return Failed(error.what(), counters, error.Message());
+    } catch (const std::exception& error) {
+        return Failed(error.what(), counters);
+    } catch (...) {
+        return Failed("an unknown error", counters);
+    }
 }
 
 // Hands the run's final text to the window and returns the outcome.
@@ -29,8 +43,8 @@ ImportOutcome Finished(ImportOutcome outcome, const ImportReports& reports) {
 ImportOutcome ImportRows(SQLite::Database& db, TSolutionSource& source,
                          const std::atomic<bool>& StopRequested, const ImportReports& reports,
                          ImportCounters& counters) {
-    if (!source.Open()) {
-        return {std::string(MobileStoreMissingText), false, counters};
+    if (!source.Open(StopRequested)) {
+        return {std::string(MobileStoreMissingText), false, counters, {}};
     }
     TSolutionStore store(db);
     const bool old = source.Kind() == ImportSource::Old;
@@ -55,7 +69,7 @@ ImportOutcome ImportRows(SQLite::Database& db, TSolutionSource& source,
         old ? store.InsertOld(row) : store.InsertMobile(row);
         ++counters.Imported;
     }
-    return {ReportText(counters), true, counters};
+    return {ReportText(counters), true, counters, {}};
 }
 
 } // namespace
@@ -72,20 +86,21 @@ ImportOutcome RunImport(SQLite::Database& store, TSolutionSource& source,
     try {
         store.exec("BEGIN TRANSACTION");
     } catch (...) {
-        return Finished(Failed(), reports);
+        return Finished(FailedBy({}), reports);
     }
     ImportCounters counters;
     ImportOutcome outcome;
     try {
         outcome = ImportRows(store, source, StopRequested, reports, counters);
     } catch (...) {
-        outcome = Failed(counters);
+        outcome = FailedBy(counters);
     }
+    source.Close();
     // Whatever ended the run, the rows inserted so far are kept.
     try {
         store.exec("COMMIT");
     } catch (...) {
-        outcome = Failed(counters);
+        outcome = FailedBy(counters);
     }
     return Finished(std::move(outcome), reports);
 }
@@ -96,7 +111,7 @@ ImportOutcome RunImportAt(const std::string& storePath, TSolutionSource& source,
     try {
         db = std::make_unique<SQLite::Database>(storePath, SQLite::OPEN_READWRITE);
     } catch (...) {
-        return Finished(Failed(), reports);
+        return Finished(FailedBy({}), reports);
     }
     return RunImport(*db, source, StopRequested, reports);
 }

@@ -29,11 +29,13 @@ struct ImportReports {
     std::function<void(const std::string&)> Finish; // the report or a message
 };
 
-// How a run ended: its final text, whether that text is the report, and the counts.
+// How a run ended: its final text, whether that text is the report, the counts, and
+// for a run that failed, why (the exception's text, the SQLite error).
 struct ImportOutcome {
     std::string Text;
     bool IsReport = false;
     ImportCounters Counters;
+    std::string Reason;
 };
 
 // Imports every row of the source into the prepared store on `store`, in one

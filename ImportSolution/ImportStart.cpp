@@ -25,7 +25,7 @@ std::string ImportPaths::OldStore() const {
 
 ImportStart StartImport(const ImportPaths& paths, ImportSource kind, TDataModule1& data) {
     ImportStart start;
-    if (!PrepareSolutionStoreAt(paths.Store())) {
+    if (!PrepareSolutionStoreAt(paths.Store(), &start.Reason)) {
         start.Message = std::string(StoreCreateFailedText) + "\n" + paths.Store();
         return start;
     }
@@ -33,7 +33,7 @@ ImportStart StartImport(const ImportPaths& paths, ImportSource kind, TDataModule
         start.Source = std::make_unique<TMobileSource>(paths.MobileStore());
         return start;
     }
-    switch (data.OpenOldStore(paths.OldStore())) {
+    switch (data.OpenOldStore(paths.OldStore(), &start.Reason)) {
     case OldStoreOpen::Missing:
         start.Message = OldStoreMissingText;
         break;

@@ -23,6 +23,7 @@ struct ImportPaths {
 // source the run is to read.
 struct ImportStart {
     std::string Message; // not empty: show it, start no run
+    std::string Reason;  // why the message came, for the scripted import
     std::unique_ptr<TSolutionSource> Source;
 };
 

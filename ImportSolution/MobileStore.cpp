@@ -1,10 +1,6 @@
 #include "ImportSolution/MobileStore.h"
 
 #include "ImportSolution/CRC_32.h"
-#include "board/Lurd.h"
-
-#include <SQLiteCpp/Database.h>
-#include <SQLiteCpp/Statement.h>
 
 #include <algorithm>
 #include <array>
@@ -58,7 +54,7 @@ std::string MobileDateText(std::string_view dateTime) {
 
 bool MobileRowToSolution(MobileRow& in, TLevelCanonicalizer& canonicalizer, CanonicalLevel& level,
                          SolutionRow& out) {
-    if (in.Answer.size() > MaxLurdLength || !canonicalizer.Canonicalize(in.LevelText, level)) {
+    if (!canonicalizer.Canonicalize(in.LevelText, level)) {
         return false;
     }
     out.XsbCrc32 = level.XsbCrc32;
@@ -73,34 +69,59 @@ bool MobileRowToSolution(MobileRow& in, TLevelCanonicalizer& canonicalizer, Cano
     return true;
 }
 
-bool TMobileSource::Open() {
-    Rows_.clear();
-    Next_ = 0;
+TMobileSource::TMobileSource(std::string path) : Path_(std::move(path)) {}
+
+TMobileSource::~TMobileSource() = default;
+
+bool TMobileSource::Open(const std::atomic<bool>&) {
+    Query_.reset();
+    Db_.reset();
+    Fetched_ = false;
     std::error_code error;
     if (!std::filesystem::is_regular_file(Path_, error)) {
         return false; // never let SQLite create an empty store in its place
     }
-    SQLite::Database db(Path_, SQLite::OPEN_READONLY);
-    if (!HasTableNoCase(db, "G_State")) {
+    Db_ = std::make_unique<SQLite::Database>(Path_, SQLite::OPEN_READONLY);
+    if (!HasTableNoCase(*Db_, "G_State")) {
         return false;
     }
-    SQLite::Statement query(db, "select * from G_State where G_Solution = 1");
-    const std::array<int, 5> at = FindColumns(query);
-    const bool complete = std::none_of(at.begin(), at.end(), [](int index) { return index < 0; });
-    while (query.executeStep()) {
-        if (!complete) {
-            throw std::runtime_error("G_State lacks a solution column");
-        }
-        Rows_.push_back(ReadRow(query, at));
+    // The progress maximum; the rows themselves are read one at a time.
+    RowCount_ = static_cast<std::size_t>(
+        Db_->execAndGet("select count(*) from G_State where G_Solution = 1").getInt64());
+    if (RowCount_ == 0) {
+        return false;
     }
-    return !Rows_.empty();
+    Query_ =
+        std::make_unique<SQLite::Statement>(*Db_, "select * from G_State where G_Solution = 1");
+    Columns_ = FindColumns(*Query_);
+    if (std::any_of(Columns_.begin(), Columns_.end(), [](int index) { return index < 0; })) {
+        throw std::runtime_error("G_State lacks a solution column (L_thin_XSB, G_Ans, G_Moves, "
+                                 "G_Pushs or G_DateTime)");
+    }
+    return true;
+}
+
+bool TMobileSource::AtEnd() {
+    if (!Query_) {
+        return true;
+    }
+    if (!Fetched_) {
+        HasRow_ = Query_->executeStep();
+        Fetched_ = true;
+    }
+    return !HasRow_;
+}
+
+void TMobileSource::Close() {
+    Query_.reset();
+    Db_.reset();
 }
 
 SourceRow TMobileSource::Next(SolutionRow& row) {
-    MobileRow& in = Rows_[Next_++];
-    const bool valid = MobileRowToSolution(in, Canonicalizer_, Level_, row);
-    in = MobileRow(); // the run needs each source row once
-    return valid ? SourceRow::Valid : SourceRow::Invalid;
+    Fetched_ = false;
+    MobileRow in = ReadRow(*Query_, Columns_);
+    return MobileRowToSolution(in, Canonicalizer_, Level_, row) ? SourceRow::Valid
+                                                                : SourceRow::Invalid;
 }
 
 } // namespace lodrin

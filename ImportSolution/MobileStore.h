@@ -3,7 +3,12 @@
 #include "ImportSolution/CanonicalLevel.h"
 #include "ImportSolution/SolutionSource.h"
 
+#include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Statement.h>
+
+#include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,27 +28,32 @@ struct MobileRow {
 std::string MobileDateText(std::string_view dateTime);
 
 // Turns a mobile row into a store row with its canonical level and keys; false when
-// the level gives no key or the solution is longer than a move text may be. The row's
-// texts are moved out.
+// the level gives no key. The row's texts are moved out.
 bool MobileRowToSolution(MobileRow& in, TLevelCanonicalizer& canonicalizer, CanonicalLevel& level,
                          SolutionRow& out);
 
 // The mobile store "Lodrin_An.db": an SQLite file opened read-only, its solution rows
-// read whole before the run goes through them.
+// read one at a time, so that a read error late in the store keeps the rows before it.
 class TMobileSource : public TSolutionSource {
 public:
-    explicit TMobileSource(std::string path) : Path_(std::move(path)) {}
+    explicit TMobileSource(std::string path);
+    ~TMobileSource() override;
 
     ImportSource Kind() const override { return ImportSource::Mobile; }
-    bool Open() override;
-    std::size_t RowCount() const override { return Rows_.size(); }
-    bool AtEnd() override { return Next_ >= Rows_.size(); }
+    bool Open(const std::atomic<bool>& StopRequested) override;
+    std::size_t RowCount() const override { return RowCount_; }
+    bool AtEnd() override;
     SourceRow Next(SolutionRow& row) override;
+    void Close() override;
 
 private:
     std::string Path_;
-    std::vector<MobileRow> Rows_;
-    std::size_t Next_ = 0;
+    std::unique_ptr<SQLite::Database> Db_;
+    std::unique_ptr<SQLite::Statement> Query_;
+    std::array<int, 5> Columns_{};
+    std::size_t RowCount_ = 0;
+    bool Fetched_ = false;
+    bool HasRow_ = false;
     TLevelCanonicalizer Canonicalizer_;
     CanonicalLevel Level_;
 };

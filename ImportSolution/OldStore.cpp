@@ -1,29 +1,13 @@
 #include "ImportSolution/OldStore.h"
 
-#include "board/Lurd.h"
-
-// mdbtools.h includes glib.h inside its own extern "C" block; glib must come first.
-#include <glib.h>
-#include <mdbtools.h>
+#include "ImportSolution/ImportMessages.h"
 
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <stdexcept>
-#include <vector>
 
 namespace lodrin {
 namespace {
-
-// Room for the longest move text and its terminator, and a sign of anything longer.
-constexpr std::size_t BindSize = MaxLurdLength + 2;
-
-// The columns of Tab_Solution the run reads, in the order of ColumnIndex.
-constexpr std::array<const char*, 8> OldColumnNames = {"XSB_CRC32", "XSB_CRC_TrunNum", "Goals",
-                                                       "Sol_CRC32", "Moves",           "Pushs",
-                                                       "Sol_Text",  "Sol_DateTime"};
-enum ColumnIndex { XsbCrc, TurnNum, Goals, SolCrc, Moves, Pushs, SolText, DateTime };
 
 // Days since 1970-01-01 to year, month, day (proleptic Gregorian calendar).
 void CivilFromDays(long long z, long long& y, unsigned& m, unsigned& d) {
@@ -38,24 +22,17 @@ void CivilFromDays(long long z, long long& y, unsigned& m, unsigned& d) {
     y = static_cast<long long>(yoe) + era * 400 + (m <= 2);
 }
 
-std::int64_t ParseInteger(const char* text, int length) {
-    std::int64_t value = 0;
-    if (length == 0) {
-        return 0; // NULL reads as 0
-    }
-    const auto [end, error] = std::from_chars(text, text + length, value);
-    if (error != std::errc() || end != text + length) {
-        throw std::runtime_error("old store: not an integer");
-    }
-    return value;
-}
-
-std::int32_t ParseInt32(const char* text, int length) {
-    const std::int64_t value = ParseInteger(text, length);
-    if (value < INT32_MIN || value > INT32_MAX) {
-        throw std::runtime_error("old store: integer out of range");
-    }
-    return static_cast<std::int32_t>(value);
+SolutionRow ToSolutionRow(OldStoreRecord&& r) {
+    SolutionRow row;
+    row.XsbCrc32 = r.XsbCrc32;
+    row.TurnNum = r.TurnNum;
+    row.Goals = r.Goals;
+    row.SolCrc32 = r.SolCrc32;
+    row.Moves = r.Moves;
+    row.Pushs = r.Pushs;
+    row.SolText = std::move(r.SolText);
+    row.DateTime = r.HasDate ? OldDateText(r.OleDate) : std::string();
+    return row;
 }
 
 } // namespace
@@ -84,127 +61,111 @@ std::string OldDateText(double oleDate) {
     return text.data();
 }
 
-struct TOldStoreFile::Handle {
-    MdbHandle* Mdb = nullptr;
-};
-
-TOldStoreFile::TOldStoreFile(std::unique_ptr<Handle> handle) : Handle_(std::move(handle)) {}
-
-TOldStoreFile::~TOldStoreFile() {
-    mdb_close(Handle_->Mdb);
+bool HasJetSignature(std::string_view firstBytes) {
+    // Page 0 names its engine at byte 4: Jet for Access 97 to 2003, ACE after.
+    constexpr std::string_view Jet("\x00\x01\x00\x00Standard Jet DB\x00", 20);
+    constexpr std::string_view Ace("\x00\x01\x00\x00Standard ACE DB\x00", 20);
+    return firstBytes.substr(0, Jet.size()) == Jet || firstBytes.substr(0, Ace.size()) == Ace;
 }
 
-std::unique_ptr<TOldStoreFile> TOldStoreFile::Open(const std::string& path) {
-    MdbHandle* mdb = mdb_open(path.c_str(), MDB_NOFLAGS);
-    if (mdb == nullptr) {
-        return nullptr;
-    }
-    // Before the catalog is read: a longer memo would be cut off without a word.
-    mdb_set_bind_size(mdb, BindSize);
-    // The catalog is read once per handle: reading it again frees the table entries.
-    if (mdb_read_catalog(mdb, MDB_TABLE) == nullptr) {
-        mdb_close(mdb);
-        return nullptr;
-    }
-    auto handle = std::make_unique<Handle>();
-    handle->Mdb = mdb;
-    return std::unique_ptr<TOldStoreFile>(new TOldStoreFile(std::move(handle)));
-}
-
-struct TOldSource::Table {
-    MdbHandle* Mdb = nullptr;
-    MdbTableDef* Def = nullptr;
-    std::array<std::vector<char>, 8> Buffers;
-    std::array<int, 8> Lengths{};
-    std::array<MdbColumn*, 8> Columns{};
-    bool Fetched = false;
-    bool HasRow = false;
-
-    ~Table() {
-        if (Def != nullptr) {
-            mdb_free_tabledef(Def);
-        }
-    }
-    const char* Text(int k) const { return Buffers[static_cast<std::size_t>(k)].data(); }
-    int Length(int k) const { return Lengths[static_cast<std::size_t>(k)]; }
-    void Bind();
-    void Read(SolutionRow& row) const;
-};
-
-void TOldSource::Table::Bind() {
-    for (std::size_t k = 0; k < OldColumnNames.size(); ++k) {
-        Buffers[k].assign(Mdb->bind_size, '\0');
-        std::string name = OldColumnNames[k];
-        const int column =
-            mdb_bind_column_by_name(Def, name.data(), Buffers[k].data(), &Lengths[k]);
-        if (column < 1) {
-            throw std::runtime_error("old store: Tab_Solution lacks a column");
-        }
-        Columns[k] = static_cast<MdbColumn*>(g_ptr_array_index(Def->columns, column - 1));
-    }
-    if (Columns[DateTime]->col_type != MDB_DATETIME) {
-        throw std::runtime_error("old store: Sol_DateTime is no date");
-    }
-}
-
-void TOldSource::Table::Read(SolutionRow& row) const {
-    row.XsbCrc32 = ParseInt32(Text(XsbCrc), Length(XsbCrc));
-    row.TurnNum = ParseInt32(Text(TurnNum), Length(TurnNum));
-    row.Goals = ParseInt32(Text(Goals), Length(Goals));
-    row.SolCrc32 = ParseInt32(Text(SolCrc), Length(SolCrc));
-    row.Moves = ParseInteger(Text(Moves), Length(Moves));
-    row.Pushs = ParseInteger(Text(Pushs), Length(Pushs));
-    row.SolText.assign(Text(SolText), static_cast<std::size_t>(Length(SolText)));
-    row.XsbText.clear();
-    const MdbColumn* date = Columns[DateTime];
-    row.DateTime = date->cur_value_len == 8
-                       ? OldDateText(mdb_get_double(Mdb->pg_buf, date->cur_value_start))
-                       : std::string();
-}
-
-TOldSource::TOldSource(TOldStoreFile& file) : File_(file) {}
+TOldSource::TOldSource(std::string path, OldStoreReaderCommand command)
+    : Path_(std::move(path)), Command_(std::move(command)) {}
 
 TOldSource::~TOldSource() = default;
 
-bool TOldSource::Open() {
-    auto table = std::make_unique<Table>();
-    table->Mdb = File_.Get().Mdb;
-    std::string name = "Tab_Solution";
-    MdbCatalogEntry* entry = mdb_get_catalogentry_by_name(table->Mdb, name.data());
-    if (entry == nullptr || entry->object_type != MDB_TABLE) {
-        throw std::runtime_error("old store: no table Tab_Solution");
+void TOldSource::Fail(std::string reason) {
+    Ended_ = true;
+    if (Child_) {
+        // The child's own end tells more than a stream that broke because of it.
+        const std::string ended = Child_->Finish();
+        if (!ended.empty()) {
+            reason += "; " + ended;
+        }
+        Child_.reset();
     }
-    table->Def = mdb_read_table(entry);
-    if (table->Def == nullptr || mdb_read_columns(table->Def) == nullptr) {
-        throw std::runtime_error("old store: Tab_Solution cannot be read");
+    throw TSourceError(Delivered_ == 0 ? OldStoreOpenFailedText : ImportFailedText, reason);
+}
+
+bool TOldSource::Open(const std::atomic<bool>& StopRequested) {
+    std::vector<std::string> argv = Command_.Program;
+    argv.push_back(Path_);
+    try {
+        Child_ =
+            std::make_unique<TReaderChild>(argv, Command_.Limits, StopRequested, Command_.Clock);
+        Stream_ = std::make_unique<TOldStoreStreamReader>(*Child_);
+        Stream_->ReadTag();
+        const OldStoreMessage first = Receive();
+        if (first.Kind != OldStoreMessageKind::RowCount) {
+            Fail("the old-store reader sent no row count");
+        }
+        RowCount_ = static_cast<std::size_t>(first.RowCount);
+    } catch (const TReadStopped&) {
+        Ended_ = true; // stopped before the first row: the report shows nothing done
+    } catch (const TStreamError& error) {
+        Fail(error.what());
     }
-    mdb_rewind_table(table->Def);
-    table->Bind();
-    Table_ = std::move(table);
     return true;
 }
 
-std::size_t TOldSource::RowCount() const {
-    return Table_ ? Table_->Def->num_rows : 0;
+OldStoreMessage TOldSource::Receive() {
+    OldStoreMessage message = Stream_->Next();
+    if (message.Kind == OldStoreMessageKind::Failure) {
+        Fail("the old-store reader failed: " + message.Reason);
+    }
+    return message;
+}
+
+void TOldSource::CheckEnd() {
+    if (!Stream_->AtEndOfStream()) {
+        Fail("the old-store reader sent more after its end");
+    }
+    const std::string ended = Child_->Finish();
+    if (!ended.empty()) {
+        Fail(ended);
+    }
+    Ended_ = true;
 }
 
 bool TOldSource::AtEnd() {
-    if (!Table_) {
-        return true;
+    if (Ended_ || Pending_) {
+        return Ended_;
     }
-    if (!Table_->Fetched) {
-        Table_->HasRow = mdb_fetch_row(Table_->Def) != 0;
-        Table_->Fetched = true;
+    try {
+        OldStoreMessage message = Receive();
+        switch (message.Kind) {
+        case OldStoreMessageKind::Row:
+        case OldStoreMessageKind::CutRow:
+            Pending_ = std::move(message);
+            return false;
+        case OldStoreMessageKind::End:
+            CheckEnd();
+            return true;
+        default:
+            Fail("the old-store reader sent a second row count");
+        }
+    } catch (const TReadStopped&) {
+        Ended_ = true;
+    } catch (const TStreamError& error) {
+        Fail(error.what());
     }
-    return !Table_->HasRow;
+    return true;
+}
+
+void TOldSource::Close() {
+    Stream_.reset();
+    Child_.reset();
+    Pending_.reset();
+    Ended_ = true;
 }
 
 SourceRow TOldSource::Next(SolutionRow& row) {
-    Table_->Fetched = false;
-    if (Table_->Length(SolText) > static_cast<int>(MaxLurdLength)) {
-        return SourceRow::Invalid; // longer than a move text may be, or cut off by the reader
+    OldStoreMessage message = std::move(*Pending_);
+    Pending_.reset();
+    ++Delivered_;
+    if (message.Kind == OldStoreMessageKind::CutRow) {
+        return SourceRow::Invalid; // its solution could not be read whole: not stored
     }
-    Table_->Read(row);
+    row = ToSolutionRow(std::move(message.Record));
     return SourceRow::Valid;
 }
 

@@ -23,12 +23,15 @@ void PrepareSolutionStore(SQLite::Database& db) {
     db.exec(std::string(CreateSolutionIndexSql));
 }
 
-bool PrepareSolutionStoreAt(const std::string& path) {
+bool PrepareSolutionStoreAt(const std::string& path, std::string* reason) {
     try {
         SQLite::Database db(path, SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
         PrepareSolutionStore(db);
         return true;
-    } catch (const std::exception&) {
+    } catch (const std::exception& error) {
+        if (reason != nullptr) {
+            *reason = error.what();
+        }
         return false;
     }
 }

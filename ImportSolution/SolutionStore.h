@@ -52,8 +52,8 @@ bool HasTableNoCase(SQLite::Database& db, std::string_view name);
 void PrepareSolutionStore(SQLite::Database& db);
 
 // Opens the store file (creating it when missing), prepares it and closes it again.
-// Returns false when any step fails.
-bool PrepareSolutionStoreAt(const std::string& path);
+// Returns false when any step fails, with the SQLite error in `reason` when given.
+bool PrepareSolutionStoreAt(const std::string& path, std::string* reason = nullptr);
 
 // The duplicate tests and inserts of a run, prepared once and reused for every row.
 class TSolutionStore {

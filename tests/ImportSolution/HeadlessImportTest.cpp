@@ -1,6 +1,7 @@
 #include "ImportSolution/HeadlessImport.h"
 #include "ImportSolution/ImportMessages.h"
 #include "ImportSolution/ImportRun.h"
+#include "ImportSolution/OldStoreFiles.h"
 #include "support/MobileStoreFixture.h"
 #include "support/TempDir.h"
 
@@ -36,23 +37,66 @@ TEST(HeadlessArgs, ReadsTheSourceAndTheFolder) {
     }
 }
 
-TEST(HeadlessImport, PrintsTheReportOrTheMessage) {
+TEST(HeadlessImport, PrintsTheReportOrTheMessageAndItsReason) {
     test::TempDir dir;
     std::atomic<bool> stop{false};
+    const OldStoreReaderCommand reader = test::RealOldStoreReader();
     HeadlessOptions options = ParseHeadlessArgs({"--import", "mobile", "--dir", dir.Folder()}, "");
-    std::ostringstream missing;
-    EXPECT_EQ(RunHeadlessImport(options, missing, stop), 1);
+    std::ostringstream missing, missingWhy;
+    EXPECT_EQ(RunHeadlessImport(options, reader, missing, missingWhy, stop), 1);
     EXPECT_EQ(missing.str(), std::string(MobileStoreMissingText) + "\n");
+    EXPECT_EQ(missingWhy.str(), "");
 
     test::WriteMobileStore(dir.Folder() + "Lodrin_An.db", {{test::SmallLevel, "ulR"}});
-    std::ostringstream report;
-    EXPECT_EQ(RunHeadlessImport(options, report, stop), 0);
+    std::ostringstream report, reportWhy;
+    EXPECT_EQ(RunHeadlessImport(options, reader, report, reportWhy, stop), 0);
     EXPECT_EQ(report.str(), ReportText({1, 1, 0}) + "\n");
+    EXPECT_EQ(reportWhy.str(), "");
 
     options.Source = ImportSource::Old;
-    std::ostringstream old;
-    EXPECT_EQ(RunHeadlessImport(options, old, stop), 1);
+    std::ostringstream old, oldWhy;
+    EXPECT_EQ(RunHeadlessImport(options, reader, old, oldWhy, stop), 1);
     EXPECT_EQ(old.str(), std::string(OldStoreMissingText) + "\n");
+
+    test::WriteFileBytes(dir.Folder() + "Lodrin.dat", "not an Access file");
+    std::ostringstream bad, badWhy;
+    EXPECT_EQ(RunHeadlessImport(options, reader, bad, badWhy, stop), 1);
+    EXPECT_EQ(bad.str(), std::string(OldStoreOpenFailedText) + "\n");
+    EXPECT_EQ(badWhy.str(), "the old store is not a Jet (Access) database file\n");
+}
+
+TEST(HeadlessImport, ReaderThatCrashesHangsOrPrintsGivesOnlyTheMessage) {
+    test::TempDir dir;
+    std::atomic<bool> stop{false};
+    std::string jet("\x00\x01\x00\x00Standard Jet DB\x00", 20);
+    test::WriteFileBytes(dir.Folder() + "Lodrin.dat", jet + std::string(4096, '\0'));
+    const HeadlessOptions options =
+        ParseHeadlessArgs({"--import", "old", "--dir", dir.Folder()}, "");
+    OldStoreReaderCommand hang = test::FakeOldStoreReader("hang");
+    auto now = std::make_shared<std::int64_t>(0);
+    hang.Clock = [now] { return *now += ReaderLimits{}.StallMs + 1; };
+    const std::pair<OldStoreReaderCommand, const char*> cases[] = {
+        {test::FakeOldStoreReader("crash"), "signal 11"},
+        {hang, "sent nothing"},
+        {test::FakeOldStoreReader("crash-after"), "signal 11"},
+    };
+    for (const auto& [reader, reason] : cases) {
+        std::ostringstream out, err;
+        EXPECT_EQ(RunHeadlessImport(options, reader, out, err, stop), 1);
+        const std::string expected(reader.Program[1] == "crash-after" ? ImportFailedText
+                                                                      : OldStoreOpenFailedText);
+        EXPECT_EQ(out.str(), expected + "\n") << reader.Program[1];
+        EXPECT_NE(err.str().find(reason), std::string::npos) << err.str();
+    }
+    const std::filesystem::path fixture = test::OldFixture("old_store.mdb");
+    LODRIN_REQUIRE_SHARED(fixture);
+    std::filesystem::remove(dir.Folder() + "Lodrin.dat");
+    std::filesystem::create_symlink(fixture, dir.Folder() + "Lodrin.dat");
+    std::filesystem::remove(dir.Folder() + "Lodrin.db");
+    std::ostringstream out, err;
+    EXPECT_EQ(RunHeadlessImport(options, test::FakeOldStoreReader("print"), out, err, stop), 0);
+    EXPECT_EQ(out.str(), ReportText({7, 6, 1}) + "\n") << "nothing the reader prints";
+    EXPECT_EQ(err.str(), "");
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "ImportSolution/ImportForm.h"
 #include "ImportSolution/ImportMessages.h"
 #include "ImportSolution/ImportRun.h"
+#include "ImportSolution/OldStoreFiles.h"
 #include "support/MobileStoreFixture.h"
 #include "support/SharedData.h"
 #include "support/TempDir.h"
@@ -25,26 +26,11 @@ namespace {
 // Guards the waits for the worker; a run that needs it has failed.
 constexpr int FailureGuardMs = 60000;
 
-// A mobile store big enough that a run is still going when the test stops it.
-class BigMobileStore {
-public:
-    static constexpr int Rows = 60000;
-    BigMobileStore() {
-        std::vector<test::GStateRow> rows(Rows);
-        for (int i = 0; i < Rows; ++i) {
-            rows[static_cast<std::size_t>(i)] = {test::SmallLevel, "ulR" + std::to_string(i), 3, 1};
-        }
-        test::WriteMobileStore(Path(), rows);
-    }
-    std::string Path() const { return Dir_.Folder() + "Lodrin_An.db"; }
-
-private:
-    test::TempDir Dir_;
-};
-
-const BigMobileStore& Big() {
-    static const BigMobileStore store;
-    return store;
+// A file that begins as a Jet database does, for the readers that do not read it.
+void WriteJetSignatureFile(const std::string& path) {
+    std::string bytes("\x00\x01\x00\x00Standard Jet DB\x00", 20);
+    bytes.resize(4096, '\0');
+    test::WriteFileBytes(path, bytes);
 }
 
 // Counts of a report text, as the window shows it.
@@ -62,22 +48,36 @@ ImportCounters ParseReport(const std::string& text) {
 class ImportFormTest : public testing::Test {
 protected:
     test::TempDir Dir{"程序 folder"};
-    TDataModule1 Data;
+    std::unique_ptr<TDataModule1> Data;
     std::unique_ptr<TImportForm> Form;
 
     void SetUp() override { MakeForm(Dir.Folder()); }
-    void MakeForm(const std::string& folder) {
-        Form = std::make_unique<TImportForm>(Data, QString::fromStdString(folder));
+    void MakeForm(const std::string& folder,
+                  const OldStoreReaderCommand& reader = test::RealOldStoreReader()) {
+        Form.reset();
+        Data = std::make_unique<TDataModule1>(reader);
+        Form = std::make_unique<TImportForm>(*Data, QString::fromStdString(folder));
         Form->show();
+    }
+    // A window whose old-store runs start the given reader, "Lodrin.dat" in place.
+    void UseOldStoreReader(const OldStoreReaderCommand& reader) {
+        MakeForm(Dir.Folder(), reader);
+        WriteJetSignatureFile(Form->Paths().OldStore());
+        Form->RadioButton2->setChecked(true);
+    }
+    // The process id the hanging readers leave beside the old store.
+    pid_t ReaderPid() const {
+        const std::string pid = test::ReadFileBytes(Form->Paths().OldStore() + ".pid");
+        return pid.empty() ? -1 : std::stoi(pid);
     }
     std::string MemoText() const { return Form->Memo1->toPlainText().toStdString(); }
     bool WaitForEnd() {
         return QTest::qWaitFor([&] { return !Form->IsRunning(); }, FailureGuardMs);
     }
-    bool WaitForProgress() {
-        return QTest::qWaitFor([&] { return Form->ProgressBar1->value() >= 1; }, FailureGuardMs);
+    bool WaitForProgress(int value) {
+        return QTest::qWaitFor([&] { return Form->ProgressBar1->value() >= value; },
+                               FailureGuardMs);
     }
-    void UseBigStore() { std::filesystem::copy_file(Big().Path(), Form->Paths().MobileStore()); }
     std::int64_t StoreRows() const { return test::StoreRowCount(Form->Paths().Store()); }
 };
 
@@ -162,16 +162,17 @@ TEST_F(ImportFormTest, ProgressRisesToTheRowCount) {
     EXPECT_EQ(ParseReport(MemoText()).Imported, 3000);
 }
 
+// The stop tests run with a reader that sends two rows and then waits for ever: the run
+// is still going when the stop arrives, however fast the machine.
 TEST_F(ImportFormTest, EscStopsTheRunAndKeepsTheRows) {
-    UseBigStore();
+    UseOldStoreReader(test::FakeOldStoreReader("hang-after"));
     Form->Button1Click();
-    ASSERT_TRUE(WaitForProgress());
+    ASSERT_TRUE(WaitForProgress(2));
     QTest::keyRelease(Form->Button2, Qt::Key_Escape); // at a control: the window sees it first
     ASSERT_TRUE(WaitForEnd());
-    const ImportCounters counters = ParseReport(MemoText());
-    EXPECT_LT(counters.Processed, BigMobileStore::Rows);
-    EXPECT_EQ(counters.Imported, counters.Processed);
-    EXPECT_EQ(StoreRows(), counters.Imported);
+    EXPECT_EQ(MemoText(), ReportText({2, 2, 0}));
+    EXPECT_EQ(StoreRows(), 2);
+    EXPECT_EQ(kill(ReaderPid(), 0), -1) << "the reader child is gone";
 }
 
 TEST_F(ImportFormTest, StopBeforeAnyRunDoesNothingAndTheNextStartClearsIt) {
@@ -189,31 +190,88 @@ TEST_F(ImportFormTest, StopBeforeAnyRunDoesNothingAndTheNextStartClearsIt) {
 }
 
 TEST_F(ImportFormTest, ImportDuringARunIsIgnored) {
-    UseBigStore();
+    UseOldStoreReader(test::FakeOldStoreReader("hang-after"));
     Form->Button1Click();
     Form->Button1Click();
-    ASSERT_TRUE(WaitForProgress());
+    ASSERT_TRUE(WaitForProgress(2));
     Form->Button1Click();
     Form->Button2Click();
     ASSERT_TRUE(WaitForEnd());
-    const ImportCounters counters = ParseReport(MemoText());
-    EXPECT_EQ(counters.Duplicates, 0) << "no second run went over the same rows";
-    EXPECT_EQ(StoreRows(), counters.Imported);
+    EXPECT_EQ(MemoText(), ReportText({2, 2, 0})) << "no second run went over the same rows";
+    EXPECT_EQ(StoreRows(), 2);
 }
 
 TEST_F(ImportFormTest, ClosingDuringARunWaitsAndKeepsTheRows) {
-    UseBigStore();
+    UseOldStoreReader(test::FakeOldStoreReader("hang-after"));
     Form->Button1Click();
-    ASSERT_TRUE(WaitForProgress());
+    ASSERT_TRUE(WaitForProgress(2));
     ASSERT_TRUE(Form->IsRunning());
     Form->close(); // returns once the worker has committed and ended
-    const std::int64_t rows = StoreRows();
-    EXPECT_GT(rows, 0);
-    EXPECT_LT(rows, BigMobileStore::Rows);
+    EXPECT_EQ(StoreRows(), 2);
+    EXPECT_EQ(kill(ReaderPid(), 0), -1) << "the reader child is gone";
     QCoreApplication::processEvents(); // the report the worker sent before it ended
-    EXPECT_EQ(ParseReport(MemoText()).Imported, rows);
+    EXPECT_EQ(MemoText(), ReportText({2, 2, 0}));
     SQLite::Database db(Form->Paths().Store(), SQLite::OPEN_READONLY);
     EXPECT_EQ(db.execAndGet("PRAGMA integrity_check").getString(), "ok");
+}
+
+TEST_F(ImportFormTest, EscAndClosingWorkWhileTheReaderHangsBeforeItsFirstRow) {
+    UseOldStoreReader(test::FakeOldStoreReader("hang"));
+    Form->Button1Click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ReaderPid() > 0; }, FailureGuardMs));
+    QTest::keyRelease(Form.get(), Qt::Key_Escape);
+    ASSERT_TRUE(WaitForEnd());
+    EXPECT_EQ(MemoText(), ReportText({0, 0, 0}));
+    EXPECT_EQ(kill(ReaderPid(), 0), -1);
+
+    std::filesystem::remove(Form->Paths().OldStore() + ".pid");
+    Form->Button1Click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ReaderPid() > 0; }, FailureGuardMs));
+    Form->close();
+    EXPECT_EQ(kill(ReaderPid(), 0), -1);
+}
+
+TEST_F(ImportFormTest, ReaderThatCrashesOrStallsEndsTheRunWithTheMessage) {
+    OldStoreReaderCommand stalled = test::FakeOldStoreReader("hang");
+    auto now = std::make_shared<std::atomic<std::int64_t>>(0);
+    stalled.Clock = [now] { return *now += ReaderLimits{}.StallMs + 1; };
+    const std::pair<OldStoreReaderCommand, std::string_view> cases[] = {
+        {test::FakeOldStoreReader("crash"), OldStoreOpenFailedText},
+        {stalled, OldStoreOpenFailedText},
+        {test::FakeOldStoreReader("garbage"), OldStoreOpenFailedText},
+        {test::FakeOldStoreReader("crash-after"), ImportFailedText},
+    };
+    for (const auto& [reader, text] : cases) {
+        UseOldStoreReader(reader);
+        Form->Button1Click();
+        ASSERT_TRUE(WaitForEnd());
+        EXPECT_EQ(MemoText(), text) << reader.Program[1];
+        EXPECT_TRUE(Form->Memo1->isVisible());
+        EXPECT_FALSE(Form->ProgressBar1->isVisible());
+        std::filesystem::remove(Form->Paths().Store());
+    }
+}
+
+TEST_F(ImportFormTest, WhatTheReaderPrintsDoesNotReachTheWindow) {
+    const std::filesystem::path fixture = test::OldFixture("old_store.mdb");
+    LODRIN_REQUIRE_SHARED(fixture);
+    MakeForm(Dir.Folder(), test::FakeOldStoreReader("print"));
+    std::filesystem::create_symlink(fixture, Form->Paths().OldStore());
+    Form->RadioButton2->setChecked(true);
+    Form->Button1Click();
+    ASSERT_TRUE(WaitForEnd());
+    EXPECT_EQ(MemoText(), ReportText({7, 6, 1}));
+}
+
+TEST_F(ImportFormTest, DamagedOldStoreEndsWithTheMessage) {
+    LODRIN_REQUIRE_SHARED(test::OldFixture("old_store.mdb"));
+    test::WriteFileBytes(Form->Paths().OldStore(), test::DamagedOldStoreBytes());
+    Form->RadioButton2->setChecked(true);
+    Form->Button1Click();
+    EXPECT_TRUE(Form->IsRunning()) << "the window is free while the reader struggles";
+    ASSERT_TRUE(WaitForEnd());
+    EXPECT_EQ(MemoText(), OldStoreOpenFailedText);
+    EXPECT_EQ(StoreRows(), 0);
 }
 
 TEST_F(ImportFormTest, RadioButtonsEmptyTheMemo) {

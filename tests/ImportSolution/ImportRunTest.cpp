@@ -4,7 +4,7 @@
 #include "ImportSolution/ImportMessages.h"
 #include "ImportSolution/ImportStart.h"
 #include "ImportSolution/MobileStore.h"
-#include "board/Lurd.h"
+#include "ImportSolution/OldStoreFiles.h"
 #include "support/MobileStoreFixture.h"
 #include "support/SharedData.h"
 #include "support/TempDir.h"
@@ -16,6 +16,8 @@
 
 namespace lodrin {
 namespace {
+
+using namespace std::string_literals;
 
 const std::string TwoKeepers = "#####\n#@$.#\n#@  #\n#####";
 const std::string OtherLevel = "######\n#@$ .#\n######";
@@ -186,14 +188,15 @@ TEST_F(ImportRunTest, MissingColumnsAreAnError) {
 }
 
 TEST_F(ImportRunTest, HugeAndOddTextsAreInvalidOrStoredUnchanged) {
-    const std::string odd("R'); DROP TABLE Tab_Solution; --\0\"\xff\xfe漢", 42);
+    const std::string odd = "R'); DROP TABLE Tab_Solution; --\0\"\xff\xfe漢"s;
+    std::string longSolution(250000, 'l');
+    longSolution.back() = 'R';
     test::WriteMobileStore(Paths.MobileStore(),
                            {{std::string(10 * 1024 * 1024, '#'), "ulR"},
                             {test::SmallLevel + std::string(10 * 1024 * 1024, '\n'), "rR"},
-                            {test::SmallLevel, std::string(MaxLurdLength + 1, 'l')},
-                            {test::SmallLevel, std::string(MaxLurdLength, 'l')},
+                            {test::SmallLevel, longSolution},
                             {test::SmallLevel, odd}});
-    EXPECT_EQ(RunMobile().Text, ReportText({5, 2, 0}));
+    EXPECT_EQ(RunMobile().Text, ReportText({4, 2, 0}));
     SQLite::Database db(Paths.Store(), SQLite::OPEN_READONLY);
     SQLite::Statement texts(db, "SELECT Sol_Text, Sol_CRC32 FROM Tab_Solution ORDER BY ID");
     std::vector<std::pair<std::string, std::int64_t>> stored;
@@ -201,16 +204,51 @@ TEST_F(ImportRunTest, HugeAndOddTextsAreInvalidOrStoredUnchanged) {
         stored.emplace_back(texts.getColumn(0).getString(), texts.getColumn(1).getInt64());
     }
     ASSERT_EQ(stored.size(), 2u);
-    EXPECT_EQ(stored[0].first.size(), MaxLurdLength);
+    EXPECT_EQ(stored[0].first, longSolution) << "a long solution is still a solution";
+    EXPECT_EQ(stored[0].second, Crc32(longSolution));
     EXPECT_EQ(stored[1].first, odd);
     EXPECT_EQ(stored[1].second, Crc32(odd));
+}
+
+// Points an overflow page of a long value (all `filler`) to a page past the end of the
+// file: reading that value fails, counting the rows does not.
+bool BreakOverflowChain(const std::string& path, char filler) {
+    std::string bytes = test::ReadFileBytes(path);
+    const std::size_t pageSize =
+        static_cast<unsigned char>(bytes[16]) << 8 | static_cast<unsigned char>(bytes[17]);
+    for (std::size_t page = pageSize; page + pageSize <= bytes.size(); page += pageSize) {
+        const std::string_view body = std::string_view(bytes).substr(page + 4, pageSize - 4);
+        if (bytes.compare(page, 4, std::string(4, '\0')) != 0 &&
+            body.find_first_not_of(filler) == std::string_view::npos) {
+            bytes.replace(page, 4, "\x7f\xff\xff\xff");
+            test::WriteFileBytes(path, bytes);
+            return true;
+        }
+    }
+    return false;
+}
+
+TEST_F(ImportRunTest, RowThatCannotBeReadEndsTheRunAndKeepsTheRowsBefore) {
+    std::vector<test::GStateRow> rows;
+    for (int i = 0; i < 100; ++i) {
+        rows.push_back(
+            {test::SmallLevel, i == 60 ? std::string(20000, 'x') : "u" + std::to_string(i)});
+    }
+    test::WriteMobileStore(Paths.MobileStore(), rows);
+    ASSERT_TRUE(BreakOverflowChain(Paths.MobileStore(), 'x'));
+    const ImportOutcome outcome = RunMobile();
+    EXPECT_EQ(outcome.Text, ImportFailedText);
+    EXPECT_NE(outcome.Reason.find("malformed"), std::string::npos) << outcome.Reason;
+    EXPECT_EQ(Seen.Maximum, std::vector<int>{100});
+    EXPECT_EQ(outcome.Counters.Imported, 60);
+    EXPECT_EQ(StoreRows(), 60) << "the rows before the damaged one are kept";
 }
 
 // A source that reads two rows and then breaks, as a damaged file would.
 class TBreakingSource : public TSolutionSource {
 public:
     ImportSource Kind() const override { return ImportSource::Mobile; }
-    bool Open() override { return true; }
+    bool Open(const std::atomic<bool>&) override { return true; }
     std::size_t RowCount() const override { return 5; }
     bool AtEnd() override { return false; }
     SourceRow Next(SolutionRow& row) override {
@@ -232,6 +270,7 @@ TEST_F(ImportRunTest, AnErrorDuringAMobileRunCommitsAndSaysSo) {
     const ImportOutcome outcome = RunImportAt(Paths.Store(), source, Stop, Seen.Reports());
     EXPECT_FALSE(outcome.IsReport);
     EXPECT_EQ(outcome.Text, ImportFailedText);
+    EXPECT_EQ(outcome.Reason, "read error");
     EXPECT_EQ(Seen.Finished, std::vector<std::string>{std::string(ImportFailedText)});
     EXPECT_EQ(StoreRows(), 2);
     SQLite::Database db(Paths.Store(), SQLite::OPEN_READONLY);
@@ -239,7 +278,7 @@ TEST_F(ImportRunTest, AnErrorDuringAMobileRunCommitsAndSaysSo) {
 }
 
 TEST_F(ImportRunTest, StartPreparesTheStoreOrSaysWhereItCannot) {
-    TDataModule1 data;
+    TDataModule1 data(test::RealOldStoreReader());
     const ImportStart mobile = StartImport(Paths, ImportSource::Mobile, data);
     EXPECT_TRUE(mobile.Message.empty());
     ASSERT_NE(mobile.Source, nullptr);
@@ -258,16 +297,18 @@ TEST_F(ImportRunTest, StartPreparesTheStoreOrSaysWhereItCannot) {
     const ImportPaths under = ImportPaths::In(file);
     const ImportStart failed = StartImport(under, ImportSource::Mobile, data);
     EXPECT_EQ(failed.Message, "新版的答案库文档创建失败：\n" + file + "/Lodrin.db");
+    EXPECT_NE(failed.Reason, "") << "the SQLite error";
     EXPECT_EQ(failed.Source, nullptr);
 }
 
 TEST_F(ImportRunTest, StartWithABadOldStoreFailsToOpenIt) {
-    TDataModule1 data;
+    TDataModule1 data(test::RealOldStoreReader());
     for (const std::string& bytes :
          {std::string(), std::string("not an Access file\n"), std::string(8192, '\x07')}) {
         std::ofstream(Paths.OldStore(), std::ios::binary | std::ios::trunc) << bytes;
         const ImportStart start = StartImport(Paths, ImportSource::Old, data);
         EXPECT_EQ(start.Message, OldStoreOpenFailedText);
+        EXPECT_EQ(start.Reason, "the old store is not a Jet (Access) database file");
         EXPECT_FALSE(data.IsOpen());
     }
 }

@@ -1,12 +1,15 @@
+#include "ImportSolution/ImportMessages.h"
 #include "ImportSolution/ImportRun.h"
 #include "ImportSolution/ImportStart.h"
 #include "ImportSolution/MobileStore.h"
+#include "ImportSolution/OldStoreFiles.h"
 #include "support/MobileStoreFixture.h"
 #include "support/SharedData.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <fcntl.h>
 #include <spawn.h>
@@ -60,6 +63,15 @@ public:
             line.push_back(ch);
         }
         return line;
+    }
+    // Everything the child prints until it closes its standard output.
+    std::string ReadAll() {
+        std::string all;
+        char buffer[4096];
+        for (ssize_t n; (n = read(Stdout_, buffer, sizeof buffer)) > 0;) {
+            all.append(buffer, static_cast<std::size_t>(n));
+        }
+        return all;
     }
     // Waits for the child to end; returns its exit code (-1 when a signal ended it).
     int Wait() {
@@ -147,6 +159,30 @@ TEST(HeadlessProgram, PrintsTheMessageOrTheReportAndExitsWithItsCode) {
     EXPECT_EQ(report.Wait(), 0);
     TChild wrong({LODRIN_SOLUTIONS_PROGRAM, "--import", "somewhere"});
     EXPECT_EQ(wrong.Wait(), 2);
+}
+
+TEST(HeadlessProgram, DamagedOldStoreEndsWithTheMessageAndNothingElse) {
+    LODRIN_REQUIRE_SHARED(test::OldFixture("old_store.mdb"));
+    test::TempDir dir;
+    // One changed byte sends libmdb into a loop that takes memory without end: the
+    // reader child meets its limit, the program stays in charge.
+    test::WriteFileBytes(dir.Folder() + "Lodrin.dat", test::DamagedOldStoreBytes());
+    TChild damaged({LODRIN_SOLUTIONS_PROGRAM, "--import", "old", "--dir", dir.Path().string()});
+    EXPECT_EQ(damaged.ReadAll(), std::string(OldStoreOpenFailedText) + "\n");
+    EXPECT_EQ(damaged.Wait(), 1);
+    EXPECT_EQ(test::StoreRowCount(dir.Folder() + "Lodrin.db"), 0);
+
+    // libmdb prints a hex dump of a truncated file; none of it reaches the output.
+    const std::string whole = test::ReadFileBytes(test::OldFixture("old_store.mdb"));
+    test::WriteFileBytes(dir.Folder() + "Lodrin.dat", whole.substr(0, whole.size() - 8192));
+    TChild truncated({LODRIN_SOLUTIONS_PROGRAM, "--import", "old", "--dir", dir.Path().string()});
+    const std::string out = truncated.ReadAll();
+    const int code = truncated.Wait();
+    const bool message = out == std::string(OldStoreOpenFailedText) + "\n" ||
+                         out == std::string(ImportFailedText) + "\n";
+    const bool report =
+        out.rfind("已处理的答案总数：", 0) == 0 && std::count(out.begin(), out.end(), '\n') == 4;
+    EXPECT_TRUE(code == 1 ? message : report) << code << ": " << out;
 }
 
 } // namespace

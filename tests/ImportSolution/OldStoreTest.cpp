@@ -4,20 +4,20 @@
 #include "ImportSolution/ImportRun.h"
 #include "ImportSolution/ImportStart.h"
 #include "ImportSolution/MobileStore.h"
+#include "ImportSolution/OldStoreFiles.h"
 #include "support/MobileStoreFixture.h"
 #include "support/SharedData.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace lodrin {
 namespace {
 
-std::filesystem::path Fixture(const char* name) {
-    return test::SharedDir() / "fixtures" / name;
-}
+using test::OldFixture;
 
 TEST(OldDateText, FormatsTheStoredMomentToTheMinute) {
     const std::pair<double, const char*> cases[] = {
@@ -46,12 +46,21 @@ protected:
     test::TempDir Dir{"旧版 store"};
     ImportPaths Paths = ImportPaths::In(Dir.Path().string());
     std::atomic<bool> Stop{false};
-    TDataModule1 Data;
+    TDataModule1 Data{test::RealOldStoreReader()};
 
     // Starts an old-store import as the window does, with "Lodrin.dat" linked to a fixture.
     ImportOutcome RunOld(const char* fixture) {
         std::filesystem::remove(Paths.OldStore());
-        std::filesystem::create_symlink(Fixture(fixture), Paths.OldStore());
+        std::filesystem::create_symlink(OldFixture(fixture), Paths.OldStore());
+        return RunStarted();
+    }
+    // The same with "Lodrin.dat" holding the given bytes.
+    ImportOutcome RunOldBytes(const std::string& bytes) {
+        std::filesystem::remove(Paths.OldStore());
+        test::WriteFileBytes(Paths.OldStore(), bytes);
+        return RunStarted();
+    }
+    ImportOutcome RunStarted() {
         ImportStart start = StartImport(Paths, ImportSource::Old, Data);
         EXPECT_EQ(start.Message, "");
         if (!start.Source) {
@@ -59,10 +68,19 @@ protected:
         }
         return RunImportAt(Paths.Store(), *start.Source, Stop, {});
     }
+    std::vector<std::string> StoredSolutions() const {
+        SQLite::Database db(Paths.Store(), SQLite::OPEN_READONLY);
+        SQLite::Statement rows(db, "SELECT Sol_Text FROM Tab_Solution ORDER BY ID");
+        std::vector<std::string> texts;
+        while (rows.executeStep()) {
+            texts.push_back(rows.getColumn(0).getString());
+        }
+        return texts;
+    }
 };
 
 TEST_F(OldStoreTest, CopiesTheRowsAndSkipsKnownKeys) {
-    LODRIN_REQUIRE_SHARED(Fixture("old_store.mdb"));
+    LODRIN_REQUIRE_SHARED(OldFixture("old_store.mdb"));
     EXPECT_EQ(RunOld("old_store.mdb").Text, ReportText({7, 6, 1}))
         << "row 3 repeats the key of row 1 with other counts and date";
     SQLite::Database db(Paths.Store(), SQLite::OPEN_READONLY);
@@ -96,14 +114,14 @@ TEST_F(OldStoreTest, CopiesTheRowsAndSkipsKnownKeys) {
 }
 
 TEST_F(OldStoreTest, SecondRunAndThePasswordCopyAreAllDuplicates) {
-    LODRIN_REQUIRE_SHARED(Fixture("old_store_password.mdb"));
+    LODRIN_REQUIRE_SHARED(OldFixture("old_store_password.mdb"));
     RunOld("old_store.mdb");
     EXPECT_EQ(RunOld("old_store.mdb").Text, ReportText({7, 0, 7}));
     EXPECT_EQ(RunOld("old_store_password.mdb").Text, ReportText({7, 0, 7}));
 }
 
 TEST_F(OldStoreTest, SameMomentAsTheMobileStoreBehindALeadingSpace) {
-    LODRIN_REQUIRE_SHARED(Fixture("old_store.mdb"));
+    LODRIN_REQUIRE_SHARED(OldFixture("old_store.mdb"));
     RunOld("old_store.mdb");
     SQLite::Database db(Paths.Store(), SQLite::OPEN_READONLY);
     const std::string old =
@@ -112,11 +130,11 @@ TEST_F(OldStoreTest, SameMomentAsTheMobileStoreBehindALeadingSpace) {
 }
 
 TEST_F(OldStoreTest, FiveThousandRowsWithEveryTenthKeyRepeated) {
-    LODRIN_REQUIRE_SHARED(Fixture("old_store_5000.mdb"));
+    LODRIN_REQUIRE_SHARED(OldFixture("old_store_5000.mdb"));
     std::vector<int> positions;
     int maximum = 0;
     ASSERT_TRUE(PrepareSolutionStoreAt(Paths.Store()));
-    ASSERT_EQ(Data.OpenOldStore(Fixture("old_store_5000.mdb").string()), OldStoreOpen::Opened);
+    ASSERT_EQ(Data.OpenOldStore(OldFixture("old_store_5000.mdb").string()), OldStoreOpen::Opened);
     const std::unique_ptr<TSolutionSource> source = Data.MakeQuery();
     const ImportOutcome outcome =
         RunImportAt(Paths.Store(), *source, Stop,
@@ -133,9 +151,9 @@ TEST_F(OldStoreTest, FiveThousandRowsWithEveryTenthKeyRepeated) {
 }
 
 TEST_F(OldStoreTest, StopKeepsTheRowsSoFar) {
-    LODRIN_REQUIRE_SHARED(Fixture("old_store_5000.mdb"));
+    LODRIN_REQUIRE_SHARED(OldFixture("old_store_5000.mdb"));
     ASSERT_TRUE(PrepareSolutionStoreAt(Paths.Store()));
-    ASSERT_EQ(Data.OpenOldStore(Fixture("old_store_5000.mdb").string()), OldStoreOpen::Opened);
+    ASSERT_EQ(Data.OpenOldStore(OldFixture("old_store_5000.mdb").string()), OldStoreOpen::Opened);
     const std::unique_ptr<TSolutionSource> source = Data.MakeQuery();
     const ImportOutcome outcome =
         RunImportAt(Paths.Store(), *source, Stop, {{}, [&](int p) { Stop = Stop || p == 25; }, {}});
@@ -153,6 +171,92 @@ TEST_F(OldStoreTest, MissingOldStoreLeavesThePreparedStore) {
     EXPECT_EQ(Data.OpenOldStore(Paths.OldStore()), OldStoreOpen::Missing);
     std::filesystem::create_directory(Paths.OldStore());
     EXPECT_EQ(Data.OpenOldStore(Paths.OldStore()), OldStoreOpen::Failed);
+}
+
+// A Lurd text of the given length, every solution of its own.
+std::string LongSolution(std::size_t length) {
+    std::string text;
+    for (std::size_t i = 0; i < length; ++i) {
+        text += "lurdLURD"[i * 7 % 8];
+    }
+    return text;
+}
+
+TEST_F(OldStoreTest, LongSolutionsAreStoredWhole) {
+    LODRIN_REQUIRE_SHARED(OldFixture("old_store.mdb"));
+    const std::string text = LongSolution(250000);
+    const std::string bytes = test::OldStoreWithLongSolution("llUUrrDDdd", text);
+    ASSERT_FALSE(bytes.empty());
+    EXPECT_EQ(RunOldBytes(bytes).Text, ReportText({7, 6, 1}));
+    const std::vector<std::string> stored = StoredSolutions();
+    ASSERT_EQ(stored.size(), 6u);
+    EXPECT_EQ(stored[1], text) << "the 250000 moves of row 2 arrive whole";
+}
+
+TEST_F(OldStoreTest, SolutionsTheReaderCannotReturnWholeAreCountedAndLeftOut) {
+    LODRIN_REQUIRE_SHARED(OldFixture("old_store.mdb"));
+    const std::string brokenChain =
+        test::OldStoreWithLongSolution("llUUrrDDdd", LongSolution(250000), 100000);
+    const std::string pastBindSize =
+        test::OldStoreWithLongSolution("llUUrrDDdd", LongSolution(OldStoreBindSize));
+    for (const std::string& bytes : {brokenChain, pastBindSize}) {
+        std::filesystem::remove(Paths.Store());
+        const ImportOutcome outcome = RunOldBytes(bytes);
+        EXPECT_EQ(outcome.Text, ReportText({7, 5, 1})) << "row 2 counts as invalid";
+        const std::vector<std::string> stored = StoredSolutions();
+        EXPECT_EQ(std::count(stored.begin(), stored.end(), "llUUrrDDdd"), 0);
+        EXPECT_EQ(stored.size(), 5u);
+        for (const std::string& text : stored) {
+            EXPECT_LT(text.size(), 100u) << "no cut text is stored";
+        }
+    }
+}
+
+TEST(IsMemoTextWhole, NeedsRoomLeftAndTheStoredBytesCovered) {
+    struct Case {
+        std::size_t Length, Stored, Bind;
+        bool Whole;
+    };
+    const Case cases[] = {
+        {0, 0, 100, true},    // an empty or NULL memo
+        {3, 5, 100, true},    // compressed: marker and one byte a character
+        {10, 20, 100, true},  // UCS-2: two bytes a character
+        {3, 11, 100, true},   // compressed, switching to UCS-2 for every character
+        {3, 12, 100, false},  // less text than the stored bytes can hold
+        {0, 40, 100, false},  // a memo whose pages could not be read
+        {96, 96, 100, true},  // the last length that leaves room for any character
+        {97, 97, 100, false}, // may have been stopped by the end of the buffer
+        {99, 99, 100, false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(IsMemoTextWhole(c.Length, c.Stored, c.Bind), c.Whole)
+            << c.Length << " of " << c.Stored << " in " << c.Bind;
+    }
+}
+
+TEST_F(OldStoreTest, DamagedFileThatHangsLibmdbEndsTheRunWithTheMessage) {
+    LODRIN_REQUIRE_SHARED(OldFixture("old_store.mdb"));
+    // libmdb loops in its catalog reader and takes memory without end; the reader child
+    // meets its memory limit.
+    const ImportOutcome outcome = RunOldBytes(test::DamagedOldStoreBytes());
+    EXPECT_EQ(outcome.Text, OldStoreOpenFailedText);
+    EXPECT_NE(outcome.Reason, "");
+    EXPECT_EQ(test::StoreRowCount(Paths.Store()), 0);
+}
+
+TEST_F(OldStoreTest, TruncatedFilesEndWithAMessageOrTheRowsTheyHold) {
+    LODRIN_REQUIRE_SHARED(OldFixture("old_store.mdb"));
+    const std::string whole = test::ReadFileBytes(OldFixture("old_store.mdb"));
+    for (const std::size_t size : {std::size_t{64}, std::size_t{4096}, std::size_t{20000},
+                                   whole.size() / 2, whole.size() - 4096}) {
+        std::filesystem::remove(Paths.Store());
+        const ImportOutcome outcome = RunOldBytes(whole.substr(0, size));
+        if (!outcome.IsReport) {
+            EXPECT_TRUE(outcome.Text == OldStoreOpenFailedText || outcome.Text == ImportFailedText)
+                << size << ": " << outcome.Text;
+        }
+        EXPECT_EQ(test::StoreRowCount(Paths.Store()), outcome.Counters.Imported) << size;
+    }
 }
 
 } // namespace

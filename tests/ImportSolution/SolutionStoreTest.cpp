@@ -10,6 +10,8 @@
 namespace lodrin {
 namespace {
 
+using namespace std::string_literals;
+
 std::string MasterSql(SQLite::Database& db, const std::string& name) {
     SQLite::Statement query(db, "SELECT sql FROM sqlite_master WHERE name = ?");
     query.bind(1, name);
@@ -70,7 +72,7 @@ TEST_F(SolutionStoreTest, DuplicateTestsAndInsertsKeepTextsUnchanged) {
     row.SolCrc32 = -1;
     row.Moves = 200000;
     row.Pushs = 4;
-    row.SolText = std::string("R'); DROP TABLE Tab_Solution; --\0\"\xff\xfe漢", 42);
+    row.SolText = "R'); DROP TABLE Tab_Solution; --\0\"\xff\xfe漢"s;
     row.XsbText = "it's\n#\0#";
     row.DateTime = "2020-01-01 00:00";
     EXPECT_FALSE(store.IsMobileDuplicate(row.Key()));

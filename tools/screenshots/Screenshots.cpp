@@ -31,7 +31,7 @@ bool Save(QWidget& window, const QString& folder, const QString& name) {
 // LodrinSolutions: the import window idle, during a run and with a report.
 bool Solutions(const QString& out) {
     QTemporaryDir folder;
-    lodrin::TDataModule1 data;
+    lodrin::TDataModule1 data({}); // no old-store run: no reader child
     lodrin::TImportForm form(data, folder.path());
     bool ok = Save(form, out, "solutions-idle");
     form.Memo1->hide();
