@@ -216,6 +216,40 @@ PictureProblem WalkRle(std::string_view b, Size pos, bool rle4) {
     }
 }
 
+// Whether the compression suits the bits a pixel: run lengths of 8 or 4 bits, bit
+// fields of 16 or 32; the decoder writes no pixel of any other pairing.
+bool CompressionFitsBits(std::uint32_t compression, std::uint32_t bits) {
+    switch (compression) {
+    case 0:
+        return true;
+    case 1:
+        return bits == 8;
+    case 2:
+        return bits == 4;
+    case 3:
+    case 6:
+        return bits == 16 || bits == 32;
+    default:
+        return false; // embedded JPEG or PNG, and unknown kinds
+    }
+}
+
+// Where the pixel data may begin at the earliest: after the headers, the colour masks
+// of a 40-byte header with bit fields, and the palette.
+std::int64_t PixelDataStart(std::string_view b, std::uint32_t headerSize, std::uint32_t bits,
+                            std::uint32_t compression) {
+    const bool core = headerSize == 12;
+    std::int64_t start = 14 + static_cast<std::int64_t>(headerSize);
+    if (headerSize == 40 && (compression == 3 || compression == 6)) {
+        start += compression == 3 ? 12 : 16;
+    }
+    if (bits <= 8) {
+        const std::uint32_t used = core ? 0 : Le32(b, 46);
+        start += static_cast<std::int64_t>(used != 0 ? used : 1u << bits) * (core ? 3 : 4);
+    }
+    return start;
+}
+
 PictureHeader CheckBmp(std::string_view b) {
     if (const auto problem = SignatureProblem(b, "BM")) {
         return Failed(*problem);
@@ -248,15 +282,20 @@ PictureHeader CheckBmp(std::string_view b) {
     if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32) {
         return Failed(PictureProblem::Corrupt, header);
     }
-    const Size offset = Le32(b, 10);
-    if (compression == 1 || compression == 2) {
-        return Failed(WalkRle(b, offset, compression == 2), header);
-    }
-    if (compression != 0 && compression != 3 && compression != 6) {
+    if (!CompressionFitsBits(compression, bits) || (bits <= 8 && !core && Le32(b, 46) > 256)) {
         return Failed(PictureProblem::Corrupt, header);
     }
+    // Pixel data that would begin inside the headers or the palette is not where the
+    // decoder reads it from: refused, so that what it reads is what was checked.
+    const std::int64_t offset = Le32(b, 10);
+    if (offset < PixelDataStart(b, headerSize, bits, compression)) {
+        return Failed(PictureProblem::Corrupt, header);
+    }
+    if (compression == 1 || compression == 2) {
+        return Failed(WalkRle(b, static_cast<Size>(offset), compression == 2), header);
+    }
     const std::int64_t stride = (width * bits + 31) / 32 * 4;
-    const std::int64_t need = static_cast<std::int64_t>(offset) + stride * header.Height;
+    const std::int64_t need = offset + stride * header.Height;
     return need > static_cast<std::int64_t>(b.size()) ? Failed(PictureProblem::Truncated, header)
                                                       : header;
 }

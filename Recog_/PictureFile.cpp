@@ -1,5 +1,7 @@
 #include "Recog_/PictureFile.h"
 
+#include "Recog_/RleBitmap.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
@@ -72,6 +74,17 @@ PictureLoadResult Decode(PictureFormat format, const QByteArray& bytes) {
     }
     QBuffer buffer;
     buffer.setData(bytes);
+    if (format == PictureFormat::Bmp) {
+        // Qt leaves the pixels run-length codes skip unwritten: expanded here instead.
+        const std::optional<std::string> expanded = ExpandRleBitmap(
+            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+        if (expanded && expanded->empty()) {
+            return Failure(PictureProblem::Corrupt);
+        }
+        if (expanded) {
+            buffer.setData(expanded->data(), static_cast<qsizetype>(expanded->size()));
+        }
+    }
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, QtFormatName(format));
     reader.setAutoDetectImageFormat(false);

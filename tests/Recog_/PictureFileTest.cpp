@@ -12,6 +12,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <string>
+#include <vector>
 
 namespace lodrin {
 namespace {
@@ -161,6 +163,81 @@ TEST_F(PictureFileTest, CorruptFilesAndWrongContentFail) {
     EXPECT_EQ(Load("png.bmp", png).Problem, P::Corrupt);
     EXPECT_EQ(Load("bmp.jpeg", bmp).Problem, P::Corrupt);
     EXPECT_EQ(Load("noise.png", QByteArray(5000, '\x13')).Problem, P::Corrupt);
+}
+
+// An 8-bit run-length bitmap of 4 x 3 pixels with the given codes; palette index i is
+// the grey (i * 40).
+QByteArray Rle8Bitmap(const QByteArray& codes) {
+    QByteArray info(40, '\0');
+    PutLe32(info, 0, 40);
+    PutLe32(info, 4, 4);
+    PutLe32(info, 8, 3);
+    info[12] = 1;
+    info[14] = 8;
+    PutLe32(info, 16, 1);
+    PutLe32(info, 32, 4);
+    QByteArray palette;
+    for (int i = 0; i < 4; ++i) {
+        palette += QByteArray(3, static_cast<char>(i * 40)) + '\0';
+    }
+    QByteArray file = "BM" + QByteArray(12, '\0') + info + palette + codes;
+    PutLe32(file, 2, static_cast<std::uint32_t>(file.size()));
+    PutLe32(file, 10, 14 + 40 + 16);
+    return file;
+}
+
+// The greys of a picture's rows from the top, as palette indices.
+std::vector<std::string> Greys(const RgbPicture& picture) {
+    std::vector<std::string> rows;
+    for (int y = 0; y < picture.Height(); ++y) {
+        std::string row;
+        for (int x = 0; x < picture.Width(); ++x) {
+            row += static_cast<char>('0' + picture.Pixel(x, y).R / 40);
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+TEST_F(PictureFileTest, RunLengthBitmapsGetTheBackgroundWhereTheirCodesSetNothing) {
+    struct Case {
+        const char* What;
+        QByteArray Codes;
+        std::vector<std::string> Rows; // from the top; the codes start at the bottom
+    };
+    const Case cases[] = {
+        {"every pixel",
+         QByteArray("\x04\x01\x00\x00\x04\x02\x00\x00\x04\x03\x00\x01", 12),
+         {"3333", "2222", "1111"}},
+        {"end of bitmap at once", QByteArray("\x00\x01", 2), {"0000", "0000", "0000"}},
+        {"early end of line",
+         QByteArray("\x02\x03\x00\x00\x01\x02\x00\x01", 8),
+         {"0000", "2000", "3300"}},
+        {"a delta over pixels",
+         QByteArray("\x01\x01\x00\x02\x02\x01\x01\x03\x00\x01", 10),
+         {"0000", "0003", "1000"}},
+        {"an absolute run",
+         QByteArray("\x00\x03\x01\x02\x03\x00\x00\x01", 8),
+         {"0000", "0000", "1230"}},
+    };
+    for (const Case& c : cases) {
+        const PictureLoadResult first = DecodePictureData(PictureFormat::Bmp, Rle8Bitmap(c.Codes));
+        ASSERT_TRUE(first.Ok()) << c.What;
+        EXPECT_EQ(Greys(first.Picture), c.Rows) << c.What;
+    }
+}
+
+TEST_F(PictureFileTest, PixelDataInsideTheHeadersOrThePaletteIsRefused) {
+    QByteArray intoHeader = bmp; // 24 bits: the pixels would begin inside the info header
+    PutLe32(intoHeader, 10, 14);
+    intoHeader.chop(intoHeader.size() - (14 + 64 * 48 * 3 + 20));
+    EXPECT_EQ(Load("header.bmp", intoHeader).Problem, P::Corrupt);
+    QByteArray intoPalette = Rle8Bitmap(QByteArray("\x00\x01", 2));
+    PutLe32(intoPalette, 10, 14 + 40 + 8);
+    EXPECT_EQ(Load("palette.bmp", intoPalette).Problem, P::Corrupt);
+    QByteArray rleOf24Bits = Rle8Bitmap(QByteArray("\x00\x01", 2));
+    rleOf24Bits[28] = 24; // run lengths of 8-bit pixels on a 24-bit picture
+    EXPECT_EQ(Load("rle24.bmp", rleOf24Bits).Problem, P::Corrupt);
 }
 
 TEST_F(PictureFileTest, EmptyMissingAndOtherFiles) {
