@@ -1,9 +1,12 @@
 #include "board/LevelFile.h"
 
+#include <cerrno>
 #include <chrono>
+#include <fcntl.h>
 #include <filesystem>
-#include <fstream>
+#include <string>
 #include <system_error>
+#include <unistd.h>
 
 namespace lodrin {
 namespace fs = std::filesystem;
@@ -27,15 +30,41 @@ fs::path TemporaryBeside(const fs::path& target) {
     return {};
 }
 
+bool WriteFully(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+// Writes the text and a final CR LF to a new file and flushes it to the disk, so that
+// the rename that follows never puts an empty or partly written file in place.
 bool WriteAll(const fs::path& path, std::string_view text) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) {
         return false;
     }
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.write("\r\n", 2);
-    out.flush();
-    return static_cast<bool>(out);
+    bool ok = WriteFully(fd, text) && WriteFully(fd, "\r\n") && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    return ok;
+}
+
+// Flushes a folder's entries to the disk, so that a rename in it lasts through a power
+// cut. Folders that cannot be flushed (some file systems) are left as they are.
+void SyncFolder(const fs::path& folder) {
+    const int fd =
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
 }
 
 } // namespace
@@ -86,6 +115,7 @@ bool SaveLevelFile(std::string_view fileName, std::string_view levelText) {
         fs::remove(temp, ec);
         return false;
     }
+    SyncFolder(target.parent_path());
     return true;
 }
 
