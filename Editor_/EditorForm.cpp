@@ -176,8 +176,11 @@ void TEditorForm_::CreateCommandBar() {
                           QStringLiteral("演炼场【正推演练：F5/单击；逆推演练：F6/Ctrl + 单击】"),
                           &TEditorForm_::sb_TrialClick);
     bar->addStretch(1);
-    for (auto [button, menu] :
+    for (const auto& buttonMenu :
          {std::pair{sb_Clear, PopupMenu4}, std::pair{sb_Xsb_OK, PopupMenu3}}) {
+        // Named copies: clang 14 cannot capture structured bindings in a lambda.
+        auto* const button = buttonMenu.first;
+        auto* const menu = buttonMenu.second;
         button->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(button, &QWidget::customContextMenuRequested, this,
                 [button, menu](const QPoint& pos) { menu->popup(button->mapToGlobal(pos)); });
