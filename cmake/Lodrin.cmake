@@ -1,5 +1,30 @@
 # Helpers shared by the folder CMake files.
 
+option(LODRIN_WERROR "Treat warnings in the project's own code as errors (CI turns it on)" OFF)
+
+# The warnings the project's own code is compiled with; with LODRIN_WERROR they fail the
+# build. Set on the targets, so that third-party code and compiler checks stay untouched.
+function(lodrin_warnings target)
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic
+        $<$<BOOL:${LODRIN_WERROR}>:-Werror>)
+endfunction()
+
+# Gives lodrin_warnings to every compiled target defined in `dir` and its subfolders;
+# the top-level file calls it once all folders are added, so new targets need no call.
+function(lodrin_warnings_below dir)
+    get_property(targets DIRECTORY ${dir} PROPERTY BUILDSYSTEM_TARGETS)
+    foreach(target IN LISTS targets)
+        get_target_property(type ${target} TYPE)
+        if(type MATCHES "^(EXECUTABLE|STATIC_LIBRARY|SHARED_LIBRARY|MODULE_LIBRARY|OBJECT_LIBRARY)$")
+            lodrin_warnings(${target})
+        endif()
+    endforeach()
+    get_property(subdirs DIRECTORY ${dir} PROPERTY SUBDIRECTORIES)
+    foreach(subdir IN LISTS subdirs)
+        lodrin_warnings_below(${subdir})
+    endforeach()
+endfunction()
+
 # A static library of one layer; the layer decides what it may link.
 function(lodrin_layer_library name layer)
     add_library(${name} STATIC ${ARGN})
@@ -30,7 +55,8 @@ function(lodrin_windows_library name)
 endfunction()
 
 # lodrin_test(name LIBS libs... [WINDOWS]): one GoogleTest program, registered with CTest.
-# Window tests run on Qt's offscreen platform.
+# Window tests run on Qt's offscreen platform. Its tests carry the program's name as a
+# label (ctest -L import_tests).
 function(lodrin_test name)
     cmake_parse_arguments(T "WINDOWS" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${T_SOURCES})
@@ -39,11 +65,11 @@ function(lodrin_test name)
         LODRIN_SHARED_DIR="${LODRIN_SHARED_DIR}"
         LODRIN_TEST_SOURCE_DIR="${CMAKE_CURRENT_SOURCE_DIR}")
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-    set(props)
+    set(props LABELS ${name})
     if(T_WINDOWS)
         target_link_libraries(${name} PRIVATE Qt6::Test)
         set_target_properties(${name} PROPERTIES AUTOMOC ON)
-        set(props ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+        list(APPEND props ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
     endif()
     gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 PROPERTIES ${props})
 endfunction()
@@ -85,5 +111,37 @@ function(lodrin_check_layers)
                 lodrin_check_layer(${t} ${layer} "")
             endif()
         endforeach()
+    endforeach()
+endfunction()
+
+# Whether `target` reaches `lib` through its links.
+function(lodrin_links_to target lib result)
+    set(found FALSE)
+    set(queue ${target})
+    set(seen)
+    while(queue AND NOT found)
+        list(POP_FRONT queue current)
+        if(NOT TARGET ${current} OR current IN_LIST seen)
+            continue()
+        endif()
+        list(APPEND seen ${current})
+        get_target_property(libs ${current} LINK_LIBRARIES)
+        if(libs)
+            if(lib IN_LIST libs)
+                set(found TRUE)
+            endif()
+            list(APPEND queue ${libs})
+        endif()
+    endwhile()
+    set(${result} ${found} PARENT_SCOPE)
+endfunction()
+
+# Fails the configure step when one of the programs links a test-only library.
+function(lodrin_check_programs_skip lib)
+    foreach(program IN ITEMS ${ARGN})
+        lodrin_links_to(${program} ${lib} linked)
+        if(linked)
+            message(FATAL_ERROR "${program} links the test-only library ${lib}")
+        endif()
     endforeach()
 endfunction()

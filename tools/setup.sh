@@ -11,6 +11,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-wqy-microhei
     xvfb xauth
+    clang-14 libclang-rt-14-dev libfuzzer-14-dev clang-format-14
 )
 
 missing=()
