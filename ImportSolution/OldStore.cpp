@@ -9,6 +9,9 @@
 namespace lodrin {
 namespace {
 
+// How long a reader whose stream broke may take to end by itself before it is killed.
+constexpr std::int64_t BrokenReaderGraceMs = 1000;
+
 // Days since 1970-01-01 to year, month, day (proleptic Gregorian calendar).
 void CivilFromDays(long long z, long long& y, unsigned& m, unsigned& d) {
     z += 719468;
@@ -22,16 +25,10 @@ void CivilFromDays(long long z, long long& y, unsigned& m, unsigned& d) {
     y = static_cast<long long>(yoe) + era * 400 + (m <= 2);
 }
 
-SolutionRow ToSolutionRow(OldStoreRecord&& r) {
-    SolutionRow row;
-    row.XsbCrc32 = r.XsbCrc32;
-    row.TurnNum = r.TurnNum;
-    row.Goals = r.Goals;
-    row.SolCrc32 = r.SolCrc32;
-    row.Moves = r.Moves;
-    row.Pushs = r.Pushs;
-    row.SolText = std::move(r.SolText);
-    row.DateTime = r.HasDate ? OldDateText(r.OleDate) : std::string();
+SolutionRow ToSolutionRow(OldStoreRecord&& record) {
+    SolutionRow row = std::move(record.Row);
+    row.XsbText.clear(); // the old store holds no level text
+    row.DateTime = record.HasDate ? OldDateText(record.OleDate) : std::string();
     return row;
 }
 
@@ -77,7 +74,7 @@ void TOldSource::Fail(std::string reason) {
     Ended_ = true;
     if (Child_) {
         // The child's own end tells more than a stream that broke because of it.
-        const std::string ended = Child_->Finish();
+        const std::string ended = Child_->Finish(BrokenReaderGraceMs);
         if (!ended.empty()) {
             reason += "; " + ended;
         }
@@ -119,7 +116,7 @@ void TOldSource::CheckEnd() {
     if (!Stream_->AtEndOfStream()) {
         Fail("the old-store reader sent more after its end");
     }
-    const std::string ended = Child_->Finish();
+    const std::string ended = Child_->Finish(Command_.Limits.StallMs);
     if (!ended.empty()) {
         Fail(ended);
     }

@@ -159,7 +159,7 @@ OldStoreMessage TOldTable::Read() const {
         return message;
     }
     message.Kind = OldStoreMessageKind::Row;
-    OldStoreRecord& r = message.Record;
+    SolutionRow& r = message.Record.Row;
     r.XsbCrc32 = ParseInt32(Text(XsbCrc), Length(XsbCrc));
     r.TurnNum = ParseInt32(Text(TurnNum), Length(TurnNum));
     r.Goals = ParseInt32(Text(Goals), Length(Goals));
@@ -168,8 +168,9 @@ OldStoreMessage TOldTable::Read() const {
     r.Pushs = ParseInteger(Text(Pushs), Length(Pushs));
     r.SolText.assign(Text(SolText), static_cast<std::size_t>(Length(SolText)));
     const MdbColumn* date = Columns_[DateTime];
-    r.HasDate = date->cur_value_len == 8;
-    r.OleDate = r.HasDate ? mdb_get_double(Mdb_->pg_buf, date->cur_value_start) : 0.0;
+    message.Record.HasDate = date->cur_value_len == 8;
+    message.Record.OleDate =
+        message.Record.HasDate ? mdb_get_double(Mdb_->pg_buf, date->cur_value_start) : 0.0;
     return message;
 }
 

@@ -27,14 +27,15 @@ void PutText(std::string_view text, std::string& out) {
     out.append(text);
 }
 
-void PutRecord(const OldStoreRecord& r, std::string& out) {
+void PutRecord(const OldStoreRecord& record, std::string& out) {
+    const SolutionRow& r = record.Row;
     for (const std::int32_t value : {r.XsbCrc32, r.TurnNum, r.Goals, r.SolCrc32}) {
         PutUnsigned(static_cast<std::uint32_t>(value), 4, out);
     }
     PutUnsigned(static_cast<std::uint64_t>(r.Moves), 8, out);
     PutUnsigned(static_cast<std::uint64_t>(r.Pushs), 8, out);
-    out.push_back(r.HasDate ? 1 : 0);
-    PutUnsigned(std::bit_cast<std::uint64_t>(r.OleDate), 8, out);
+    out.push_back(record.HasDate ? 1 : 0);
+    PutUnsigned(std::bit_cast<std::uint64_t>(record.OleDate), 8, out);
     PutText(r.SolText, out);
 }
 
@@ -51,7 +52,7 @@ void EncodeStreamMessage(const OldStoreMessage& message, std::string& out) {
         PutUnsigned(message.RowCount, 8, out);
         return;
     case OldStoreMessageKind::Row:
-        if (message.Record.SolText.size() > MaxStreamText) {
+        if (message.Record.Row.SolText.size() > MaxStreamText) {
             out.push_back(CutRowTag);
             return;
         }
@@ -116,7 +117,8 @@ std::string TOldStoreStreamReader::Text(std::size_t limit) {
 }
 
 OldStoreRecord TOldStoreStreamReader::Record() {
-    OldStoreRecord r;
+    OldStoreRecord record;
+    SolutionRow& r = record.Row;
     for (std::int32_t* value : {&r.XsbCrc32, &r.TurnNum, &r.Goals, &r.SolCrc32}) {
         *value = static_cast<std::int32_t>(static_cast<std::uint32_t>(Unsigned(4)));
     }
@@ -126,10 +128,10 @@ OldStoreRecord TOldStoreStreamReader::Record() {
     if (hasDate > 1) {
         throw TStreamError("the reader's stream holds a row it cannot have written");
     }
-    r.HasDate = hasDate == 1;
-    r.OleDate = std::bit_cast<double>(Unsigned(8));
+    record.HasDate = hasDate == 1;
+    record.OleDate = std::bit_cast<double>(Unsigned(8));
     r.SolText = Text(MaxStreamText);
-    return r;
+    return record;
 }
 
 void TOldStoreStreamReader::ReadTag() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ImportSolution/SolutionStore.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <stdexcept>
@@ -9,16 +11,11 @@
 
 namespace lodrin {
 
-// One row of Tab_Solution as the old-store reader sends it: the columns as stored, the
-// date as its OLE value (days since 1899-12-30).
+// One row of Tab_Solution as the old-store reader sends it: the columns as stored (the
+// texts of the date and the level stay empty), the date as its OLE value (days since
+// 1899-12-30).
 struct OldStoreRecord {
-    std::int32_t XsbCrc32 = 0;
-    std::int32_t TurnNum = 0;
-    std::int32_t Goals = 0;
-    std::int32_t SolCrc32 = 0;
-    std::int64_t Moves = 0;
-    std::int64_t Pushs = 0;
-    std::string SolText;
+    SolutionRow Row;
     bool HasDate = false; // false: the date is NULL
     double OleDate = 0;
 };

@@ -1,5 +1,6 @@
 #include "ImportSolution/ReaderChild.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
@@ -7,6 +8,7 @@
 #include <fcntl.h>
 #include <fstream>
 #include <poll.h>
+#include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
@@ -49,8 +51,15 @@ int HighFd(int fd) {
 }
 
 // Runs in the forked child before exec: only calls that are safe after fork.
-[[noreturn]] void ExecChild(char* const* argv, int streamFd, int nullFd,
-                            const ReaderLimits& limits) {
+[[noreturn]] void ExecChild(char* const* argv, int streamFd, int nullFd, const ReaderLimits& limits,
+                            pid_t parent) {
+    // Killed with the thread that started it; out of the terminal's reach (Ctrl+C
+    // stops the import, which then ends the child itself).
+    prctl(PR_SET_PDEATHSIG, SIGKILL);
+    if (getppid() != parent) {
+        _exit(127);
+    }
+    setpgid(0, 0);
     dup2(nullFd, STDIN_FILENO);
     dup2(nullFd, STDOUT_FILENO);
     dup2(nullFd, STDERR_FILENO);
@@ -132,9 +141,10 @@ TReaderChild::TReaderChild(const std::vector<std::string>& argv, const ReaderLim
         }
         throw TStreamError("cannot set up the old-store reader's descriptors");
     }
+    const pid_t parent = getpid();
     Pid_ = fork();
     if (Pid_ == 0) {
-        ExecChild(args.data(), writeFd, nullFd, Limits_);
+        ExecChild(args.data(), writeFd, nullFd, Limits_, parent);
     }
     const int forkError = errno;
     close(writeFd);
@@ -204,13 +214,14 @@ std::string TReaderChild::Reap(bool wait) {
     return Ended_;
 }
 
-std::string TReaderChild::Finish() {
+std::string TReaderChild::Finish(std::int64_t graceMs) {
+    const std::int64_t since = Clock_();
     while (Pid_ > 0) {
         Reap(false);
         if (Pid_ <= 0) {
             break;
         }
-        if (Stalled()) {
+        if (Clock_() - since >= std::min(graceMs, Limits_.StallMs)) {
             Kill();
             return "the old-store reader did not end and was stopped";
         }

@@ -33,7 +33,9 @@ inline constexpr int ReaderStreamFd = 3;
 // A child process that streams data on a pipe (descriptor 3 in the child), started under
 // limits of its own: processor time and address space (setrlimit), and a watch that
 // kills it when it sends nothing for too long. Its standard input, output and error are
-// /dev/null, so nothing it prints reaches the user. Killed when no longer wanted.
+// /dev/null, so nothing it prints reaches the user; it has a process group of its own,
+// so the terminal's Ctrl+C reaches only the importer, and it dies with the thread that
+// started it. Killed when no longer wanted.
 class TReaderChild final : public TByteSource {
 public:
     // Starts argv[0] with the given arguments; throws TStreamError when it cannot.
@@ -47,9 +49,9 @@ public:
     // Waits for bytes and reads them; 0 at the end of the stream. Throws TReadStopped when
     // a stop is asked for, TStreamError when the child stalls (it is killed then).
     std::size_t Read(char* into, std::size_t size) override;
-    // Waits (under the stall watch) until the child has ended and says how: empty after
-    // exit code 0, else what ended it.
-    std::string Finish();
+    // Waits until the child has ended, at most `graceMs` (and never past the stall
+    // limit), then kills it; says how it ended: empty after exit code 0.
+    std::string Finish(std::int64_t graceMs);
     // Kills the child if it still runs and reaps it.
     void Kill();
 

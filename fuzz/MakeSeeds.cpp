@@ -157,7 +157,9 @@ void StoreSeeds(const fs::path& out, const fs::path& shared) {
     std::string stream(lodrin::StreamTag());
     lodrin::EncodeStreamMessage({lodrin::OldStoreMessageKind::RowCount, 2, {}, {}}, stream);
     lodrin::OldStoreMessage row{lodrin::OldStoreMessageKind::Row, 0, {}, {}};
-    row.Record = {-1453389966, 6, 1, 123456789, 3, 1, "ulR", true, 43531.5874884259};
+    row.Record.Row = {-1453389966, 6, 1, 123456789, 3, 1, "ulR", {}, {}};
+    row.Record.HasDate = true;
+    row.Record.OleDate = 43531.5874884259;
     lodrin::EncodeStreamMessage(row, stream);
     lodrin::EncodeStreamMessage({lodrin::OldStoreMessageKind::CutRow, 0, {}, {}}, stream);
     Write(out / "old_store_stream", "failure",

@@ -15,7 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         reader.ReadTag();
         while (!reader.AtEndOfStream()) {
             const OldStoreMessage message = reader.Next();
-            fuzz::Require(message.Record.SolText.size() <= MaxStreamText, "texts within limits");
+            fuzz::Require(message.Record.Row.SolText.size() <= MaxStreamText,
+                          "texts within limits");
             fuzz::Require(message.Reason.size() <= MaxStreamReason, "reasons within limits");
             EncodeStreamMessage(message, reencoded);
         }

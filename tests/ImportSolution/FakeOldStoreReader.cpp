@@ -48,10 +48,10 @@ std::string TwoRows() {
     lodrin::EncodeStreamMessage({OldStoreMessageKind::RowCount, 5, {}, {}}, out);
     for (int i = 1; i <= 2; ++i) {
         OldStoreMessage row{OldStoreMessageKind::Row, 0, {}, {}};
-        row.Record.XsbCrc32 = 1000 + i;
-        row.Record.Goals = 1;
-        row.Record.SolCrc32 = i;
-        row.Record.SolText = "row" + std::to_string(i);
+        row.Record.Row.XsbCrc32 = 1000 + i;
+        row.Record.Row.Goals = 1;
+        row.Record.Row.SolCrc32 = i;
+        row.Record.Row.SolText = "row" + std::to_string(i);
         lodrin::EncodeStreamMessage(row, out);
     }
     return out;

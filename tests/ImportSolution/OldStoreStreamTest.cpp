@@ -9,7 +9,9 @@ namespace {
 
 OldStoreMessage RowMessage(std::string text, bool hasDate, double date) {
     OldStoreMessage row{OldStoreMessageKind::Row, 0, {}, {}};
-    row.Record = {INT32_MIN, 7, 99, -1, INT64_MAX, -5, std::move(text), hasDate, date};
+    row.Record.Row = {INT32_MIN, 7, 99, -1, INT64_MAX, -5, std::move(text), {}, {}};
+    row.Record.HasDate = hasDate;
+    row.Record.OleDate = date;
     return row;
 }
 
@@ -58,7 +60,7 @@ TEST(OldStoreStream, MessagesComeBackAsSent) {
     ASSERT_EQ(got.size(), 6u);
     EXPECT_EQ(got[0].Kind, OldStoreMessageKind::RowCount);
     EXPECT_EQ(got[0].RowCount, 1ULL << 40);
-    const OldStoreRecord& r = got[1].Record;
+    const SolutionRow& r = got[1].Record.Row;
     EXPECT_EQ(got[1].Kind, OldStoreMessageKind::Row);
     EXPECT_EQ(r.XsbCrc32, INT32_MIN);
     EXPECT_EQ(r.TurnNum, 7);
@@ -67,8 +69,8 @@ TEST(OldStoreStream, MessagesComeBackAsSent) {
     EXPECT_EQ(r.Moves, INT64_MAX);
     EXPECT_EQ(r.Pushs, -5);
     EXPECT_EQ(r.SolText, std::string("R'\0x\xff", 5));
-    EXPECT_TRUE(r.HasDate);
-    EXPECT_EQ(r.OleDate, 43531.5874884259);
+    EXPECT_TRUE(got[1].Record.HasDate);
+    EXPECT_EQ(got[1].Record.OleDate, 43531.5874884259);
     EXPECT_FALSE(got[2].Record.HasDate);
     EXPECT_EQ(got[3].Kind, OldStoreMessageKind::CutRow);
     EXPECT_EQ(got[4].Kind, OldStoreMessageKind::Failure);
@@ -119,7 +121,7 @@ TEST(OldStoreStream, TooLongTextsBecomeACutRowOrAShorterReason) {
     const std::vector<OldStoreMessage> got = Decode(out);
     ASSERT_EQ(got.size(), 3u);
     EXPECT_EQ(got[0].Kind, OldStoreMessageKind::CutRow);
-    EXPECT_EQ(got[1].Record.SolText.size(), MaxStreamText);
+    EXPECT_EQ(got[1].Record.Row.SolText.size(), MaxStreamText);
     EXPECT_EQ(got[2].Reason.size(), MaxStreamReason);
 }
 
