@@ -89,8 +89,10 @@ void TOldStoreStreamReader::Need(std::size_t size) {
         Buffer_.resize(have + std::max(ReadChunk, size - (have - Begin_)));
         const std::size_t got = In_.Read(Buffer_.data() + have, Buffer_.size() - have);
         Buffer_.resize(have + got);
+        Received_ += got;
         if (got == 0) {
-            throw TStreamError("the reader's stream ends inside a message");
+            throw TStreamError(Received_ == 0 ? "the reader sent nothing"
+                                              : "the reader's stream ends inside a message");
         }
     }
 }
@@ -180,6 +182,7 @@ bool TOldStoreStreamReader::AtEndOfStream() {
         return true;
     }
     Buffer_.push_back(byte);
+    ++Received_;
     return false;
 }
 

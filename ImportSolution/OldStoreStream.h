@@ -94,6 +94,7 @@ private:
     TByteSource& In_;
     std::vector<char> Buffer_;
     std::size_t Begin_ = 0;
+    std::uint64_t Received_ = 0; // bytes read from the source so far
 };
 
 } // namespace lodrin

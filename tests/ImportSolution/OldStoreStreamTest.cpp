@@ -100,7 +100,8 @@ TEST(OldStoreStream, GarbageIsRefused) {
     EncodeStreamMessage(RowMessage("x", true, 1), badDateFlag);
     badDateFlag[tag.size() + 1 + 32] = 2;
     const std::pair<std::string, const char*> cases[] = {
-        {"", "ends inside a message"},
+        {"", "sent nothing"},
+        {"Lodrin", "ends inside a message"},
         {"LodrinOldStore2xxxxxxxxx", "does not begin with its tag"},
         {tag + "Q", "unknown message"},
         {bigLength, "longer than it may be"},
