@@ -6,35 +6,13 @@
 # user's data folder.
 #
 #   InstallTest.sh <build folder> <app id prefix> <version>
-set -euo pipefail
-build=$1
-prefix=$2
-version=$3
-
-work=$(mktemp -d "${TMPDIR:-/tmp}/lodrin-install-XXXXXX")
-trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+source "$(dirname "$0")/InstallCommon.sh"
 
 usr=$work/root/usr
 DESTDIR=$work/root cmake --install "$build" --prefix /usr >"$work/install.log"
 
 # The tree: the programs, the skins the build drew, and the desktop files; nothing else.
-skins=$(cd "$build/bin/Skins" && ls -- *.bmp)
-[ -n "$skins" ] || fail "the build drew no skins"
-{
-    printf '%s\n' bin/LodrinEditor bin/LodrinSolutions
-    for skin in $skins; do echo "share/lodrin/Skins/$skin"; done
-    printf '%s\n' "share/applications/$prefix.LodrinEditor.desktop" \
-        "share/applications/$prefix.LodrinSolutions.desktop" \
-        "share/metainfo/$prefix.LodrinEditor.metainfo.xml" \
-        share/mime/packages/lodrin.xml \
-        "share/icons/hicolor/scalable/apps/$prefix.LodrinEditor.svg" \
-        "share/icons/hicolor/48x48/apps/$prefix.LodrinEditor.png" \
-        "share/icons/hicolor/256x256/apps/$prefix.LodrinEditor.png"
-} | sort >"$work/expected"
+expected_files >"$work/expected"
 (cd "$usr" && find . -type f | sed 's|^\./||' | sort) >"$work/installed"
 diff -u "$work/expected" "$work/installed" || fail "the installed tree differs"
 [ -x "$usr/bin/LodrinEditor" ] && [ -x "$usr/bin/LodrinSolutions" ] || fail "programs not executable"
