@@ -26,7 +26,7 @@ int main(int argc, char** argv) {
     lodrin::TEditorWindows windows(
         platform.Seams(), lodrin::ReadStartOptions(arguments),
         QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Skins")));
-    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(windows.Strip.Tile(lodrin::Box))));
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(windows.Skin.Strip().Tile(lodrin::Box))));
     windows.Editor.show();
     return app.exec();
 }
