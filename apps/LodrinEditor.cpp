@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
     if (options.ListSkins) {
         return ListSkins(*windows.SkinChooser);
     }
-    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(windows.Strip.Tile(lodrin::Box))));
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(windows.Skin.Strip().Tile(lodrin::Box))));
     windows.Editor.show();
     return app.exec();
 }
