@@ -96,9 +96,9 @@ TEST(HeadlessImport, ReaderThatCrashesHangsOrPrintsGivesOnlyTheMessage) {
     auto now = std::make_shared<std::int64_t>(0);
     hang.Clock = [now] { return *now += ReaderLimits{}.StallMs + 1; };
     const std::pair<OldStoreReaderCommand, const char*> cases[] = {
-        {test::FakeOldStoreReader("crash"), "signal 11"},
+        {test::FakeOldStoreReader("crash"), "signal 6"},
         {hang, "sent nothing"},
-        {test::FakeOldStoreReader("crash-after"), "signal 11"},
+        {test::FakeOldStoreReader("crash-after"), "signal 6"},
     };
     for (const auto& [reader, reason] : cases) {
         std::ostringstream out, err;

@@ -63,10 +63,10 @@ TEST_F(OldStoreReaderTest, ReaderThatFailsEndsTheRunWithTheMessageAndKeepsTheRow
         const char* Reason;
     };
     const Case cases[] = {
-        {"crash", OldStoreOpenFailedText, 0, "signal 11"},
+        {"crash", OldStoreOpenFailedText, 0, "signal 6"},
         {"garbage", OldStoreOpenFailedText, 0, "does not begin with its tag"},
         {"hog", OldStoreOpenFailedText, 0, "the old-store reader"},
-        {"crash-after", ImportFailedText, 2, "signal 11"},
+        {"crash-after", ImportFailedText, 2, "signal 6"},
         {"garbage-after", ImportFailedText, 2, "unknown message"},
         {"exit-after", ImportFailedText, 2, "exit code 3"},
     };
