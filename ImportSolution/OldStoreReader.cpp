@@ -8,7 +8,6 @@
 
 #include <array>
 #include <cerrno>
-#include <charconv>
 #include <memory>
 #include <stdexcept>
 #include <unistd.h>
@@ -26,26 +25,6 @@ enum ColumnIndex { XsbCrc, TurnNum, Goals, SolCrc, Moves, Pushs, SolText, DateTi
 constexpr std::size_t FlushSize = 64 * 1024;
 // The bytes of a memo's header in its row: its stored length and flags come first.
 constexpr int MemoHeaderBytes = 12;
-
-std::int64_t ParseInteger(const char* text, int length) {
-    std::int64_t value = 0;
-    if (length == 0) {
-        return 0; // NULL reads as 0
-    }
-    const auto [end, error] = std::from_chars(text, text + length, value);
-    if (error != std::errc() || end != text + length) {
-        throw std::runtime_error("Tab_Solution holds a value that is not an integer");
-    }
-    return value;
-}
-
-std::int32_t ParseInt32(const char* text, int length) {
-    const std::int64_t value = ParseInteger(text, length);
-    if (value < INT32_MIN || value > INT32_MAX) {
-        throw std::runtime_error("Tab_Solution holds an integer out of range");
-    }
-    return static_cast<std::int32_t>(value);
-}
 
 // Writes the stream on a descriptor in pieces; a parent that has gone ends the reader.
 class TStreamOut {
@@ -78,7 +57,8 @@ private:
     std::string Buffer_;
 };
 
-// Tab_Solution of an open file, its eight columns bound.
+// Tab_Solution of an open file. Only the solution is bound, so libmdb turns only it
+// into text; the numbers and the date are read as stored.
 class TOldTable {
 public:
     explicit TOldTable(MdbHandle* mdb) : Mdb_(mdb) {}
@@ -97,21 +77,23 @@ public:
     OldStoreMessage Read() const;
 
 private:
-    void Bind();
-    const char* Text(int k) const { return Buffers_[static_cast<std::size_t>(k)].get(); }
-    int Length(int k) const { return Lengths_[static_cast<std::size_t>(k)]; }
+    void FindColumns();
+    // Where the fetched value of column k stands in the page, checked to hold `size`
+    // bytes; -1 for NULL.
+    int ValueAt(int k, int size) const;
+    std::int64_t Integer(int k) const;
     bool SolutionIsWhole() const;
 
     MdbHandle* Mdb_;
     MdbTableDef* Def_ = nullptr;
-    std::array<std::unique_ptr<char[]>, 8> Buffers_;
-    std::array<int, 8> Lengths_{};
+    std::unique_ptr<char[]> Solution_;
+    int SolutionLength_ = 0;
     std::array<MdbColumn*, 8> Columns_{};
 };
 
 void TOldTable::Open() {
-    std::string name = "Tab_Solution";
-    MdbCatalogEntry* entry = mdb_get_catalogentry_by_name(Mdb_, name.data());
+    std::string table = "Tab_Solution";
+    MdbCatalogEntry* entry = mdb_get_catalogentry_by_name(Mdb_, table.data());
     if (entry == nullptr || entry->object_type != MDB_TABLE) {
         throw std::runtime_error("the old store holds no table Tab_Solution");
     }
@@ -120,36 +102,72 @@ void TOldTable::Open() {
         throw std::runtime_error("Tab_Solution cannot be read");
     }
     mdb_rewind_table(Def_);
-    Bind();
+    FindColumns();
+    // libmdb may write up to its bind size into the bound buffer.
+    Solution_.reset(new char[Mdb_->bind_size]);
+    std::string solution = OldColumnNames[SolText];
+    mdb_bind_column_by_name(Def_, solution.data(), Solution_.get(), &SolutionLength_);
 }
 
-void TOldTable::Bind() {
+void TOldTable::FindColumns() {
     for (std::size_t k = 0; k < OldColumnNames.size(); ++k) {
-        // libmdb may write up to its bind size into every bound buffer.
-        Buffers_[k].reset(new char[Mdb_->bind_size]);
         std::string name = OldColumnNames[k];
-        const int column =
-            mdb_bind_column_by_name(Def_, name.data(), Buffers_[k].get(), &Lengths_[k]);
+        const int column = mdb_bind_column_by_name(Def_, name.data(), nullptr, nullptr);
         if (column < 1) {
             throw std::runtime_error("Tab_Solution lacks the column " + name);
         }
         Columns_[k] = static_cast<MdbColumn*>(g_ptr_array_index(Def_->columns, column - 1));
+        const int type = Columns_[k]->col_type;
+        const bool fits = k == SolText ? type == MDB_MEMO || type == MDB_TEXT
+                          : k == DateTime
+                              ? type == MDB_DATETIME
+                              : type == MDB_BYTE || type == MDB_INT || type == MDB_LONGINT;
+        if (!fits) {
+            throw std::runtime_error("the column " + name + " of Tab_Solution has another type");
+        }
     }
-    if (Columns_[DateTime]->col_type != MDB_DATETIME) {
-        throw std::runtime_error("Sol_DateTime of Tab_Solution is no date");
+}
+
+int TOldTable::ValueAt(int k, int size) const {
+    const MdbColumn* column = Columns_[static_cast<std::size_t>(k)];
+    if (column->cur_value_len == 0) {
+        return -1; // NULL
     }
-    if (Columns_[SolText]->col_type != MDB_MEMO && Columns_[SolText]->col_type != MDB_TEXT) {
-        throw std::runtime_error("Sol_Text of Tab_Solution is no text");
+    const int start = column->cur_value_start;
+    if (column->cur_value_len < size || start < 0 ||
+        start > static_cast<int>(Mdb_->fmt->pg_size) - size) {
+        throw std::runtime_error("a row of Tab_Solution is damaged");
+    }
+    return start;
+}
+
+std::int64_t TOldTable::Integer(int k) const {
+    switch (Columns_[static_cast<std::size_t>(k)]->col_type) {
+    case MDB_BYTE: {
+        const int at = ValueAt(k, 1);
+        return at < 0 ? 0 : mdb_get_byte(Mdb_->pg_buf, at);
+    }
+    case MDB_INT: {
+        const int at = ValueAt(k, 2);
+        return at < 0 ? 0 : static_cast<std::int16_t>(mdb_get_int16(Mdb_->pg_buf, at));
+    }
+    default: {
+        const int at = ValueAt(k, 4);
+        // libmdb hands the 32 bits over unsigned; the column holds them signed.
+        return at < 0 ? 0
+                      : static_cast<std::int32_t>(
+                            static_cast<std::uint32_t>(mdb_get_int32(Mdb_->pg_buf, at)));
+    }
     }
 }
 
 bool TOldTable::SolutionIsWhole() const {
-    const MdbColumn* column = Columns_[SolText];
     std::size_t stored = 0;
-    if (column->col_type == MDB_MEMO && column->cur_value_len >= MemoHeaderBytes) {
-        stored = mdb_get_int32(Mdb_->pg_buf, column->cur_value_start) & 0x3FFFFFFF;
+    if (Columns_[SolText]->col_type == MDB_MEMO) {
+        const int at = ValueAt(SolText, MemoHeaderBytes);
+        stored = at < 0 ? 0 : mdb_get_int32(Mdb_->pg_buf, at) & 0x3FFFFFFF;
     }
-    return IsMemoTextWhole(static_cast<std::size_t>(Length(SolText)), stored, Mdb_->bind_size);
+    return IsMemoTextWhole(static_cast<std::size_t>(SolutionLength_), stored, Mdb_->bind_size);
 }
 
 OldStoreMessage TOldTable::Read() const {
@@ -160,17 +178,16 @@ OldStoreMessage TOldTable::Read() const {
     }
     message.Kind = OldStoreMessageKind::Row;
     SolutionRow& r = message.Record.Row;
-    r.XsbCrc32 = ParseInt32(Text(XsbCrc), Length(XsbCrc));
-    r.TurnNum = ParseInt32(Text(TurnNum), Length(TurnNum));
-    r.Goals = ParseInt32(Text(Goals), Length(Goals));
-    r.SolCrc32 = ParseInt32(Text(SolCrc), Length(SolCrc));
-    r.Moves = ParseInteger(Text(Moves), Length(Moves));
-    r.Pushs = ParseInteger(Text(Pushs), Length(Pushs));
-    r.SolText.assign(Text(SolText), static_cast<std::size_t>(Length(SolText)));
-    const MdbColumn* date = Columns_[DateTime];
-    message.Record.HasDate = date->cur_value_len == 8;
-    message.Record.OleDate =
-        message.Record.HasDate ? mdb_get_double(Mdb_->pg_buf, date->cur_value_start) : 0.0;
+    r.XsbCrc32 = static_cast<std::int32_t>(Integer(XsbCrc));
+    r.TurnNum = static_cast<std::int32_t>(Integer(TurnNum));
+    r.Goals = static_cast<std::int32_t>(Integer(Goals));
+    r.SolCrc32 = static_cast<std::int32_t>(Integer(SolCrc));
+    r.Moves = Integer(Moves);
+    r.Pushs = Integer(Pushs);
+    r.SolText.assign(Solution_.get(), static_cast<std::size_t>(SolutionLength_));
+    const int date = ValueAt(DateTime, 8);
+    message.Record.HasDate = date >= 0;
+    message.Record.OleDate = date >= 0 ? mdb_get_double(Mdb_->pg_buf, date) : 0.0;
     return message;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ImportSolution/OldStoreStream.h"
+
 #include <cstddef>
 #include <string>
 
@@ -10,8 +12,9 @@ namespace lodrin {
 inline constexpr const char* ReadOldStoreOption = "--read-old-store";
 
 // How much text libmdb may hand over for one value; a solution that reaches this
-// size may have been cut, so its row is counted and left out.
-inline constexpr std::size_t OldStoreBindSize = std::size_t{4} << 20;
+// size may have been cut, so its row is counted and left out. Whole solutions fit a
+// row message of the stream.
+inline constexpr std::size_t OldStoreBindSize = MaxStreamText;
 
 // Whether a solution text of `length` bytes, read from a memo whose header holds
 // `storedBytes` (the text as stored: UCS-2, or one byte a character when compressed),

@@ -21,7 +21,7 @@ struct OldStoreRecord {
 };
 
 // Longest solution text a row message carries, and longest failure reason.
-inline constexpr std::size_t MaxStreamText = std::size_t{4} << 20;
+inline constexpr std::size_t MaxStreamText = std::size_t{1} << 20;
 inline constexpr std::size_t MaxStreamReason = 4096;
 
 // What one message of the reader's stream says.
