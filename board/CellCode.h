@@ -24,9 +24,13 @@ constexpr bool HasGoal(std::int32_t code) {
     return code == Goal || code == BoxOnGoal || code == PlayerOnGoal;
 }
 // Whether the code shows a box (Box, BoxOnGoal).
-constexpr bool HasBox(std::int32_t code) { return code == Box || code == BoxOnGoal; }
+constexpr bool HasBox(std::int32_t code) {
+    return code == Box || code == BoxOnGoal;
+}
 // Whether the code shows the keeper (Player, PlayerOnGoal).
-constexpr bool HasKeeper(std::int32_t code) { return code == Player || code == PlayerOnGoal; }
+constexpr bool HasKeeper(std::int32_t code) {
+    return code == Player || code == PlayerOnGoal;
+}
 
 // XSB character of a code; any code outside 0..6 gives '-'.
 constexpr char CellToXsbChar(std::int32_t code) {
@@ -38,21 +42,35 @@ constexpr char CellToXsbChar(std::int32_t code) {
 // Cell code of an XSB character; everything that is not one of "#$*+.@" is Floor.
 constexpr CellCode XsbCharToCell(char ch) {
     switch (ch) {
-    case '#': return Wall;
-    case '$': return Box;
-    case '*': return BoxOnGoal;
-    case '+': return PlayerOnGoal;
-    case '.': return Goal;
-    case '@': return Player;
-    default: return Floor;
+    case '#':
+        return Wall;
+    case '$':
+        return Box;
+    case '*':
+        return BoxOnGoal;
+    case '+':
+        return PlayerOnGoal;
+    case '.':
+        return Goal;
+    case '@':
+        return Player;
+    default:
+        return Floor;
     }
 }
 
 // Whether ch may stand in a board row: space # $ * + - . @ _.
 constexpr bool IsXsbRowChar(char ch) {
     switch (ch) {
-    case ' ': case '#': case '$': case '*': case '+':
-    case '-': case '.': case '@': case '_':
+    case ' ':
+    case '#':
+    case '$':
+    case '*':
+    case '+':
+    case '-':
+    case '.':
+    case '@':
+    case '_':
         return true;
     default:
         return false;

@@ -39,7 +39,9 @@ private:
     std::array<char, GridSize * GridSize> Cells_{};
 };
 
-bool HoldsBox(char ch) { return ch == '$' || ch == '*'; }
+bool HoldsBox(char ch) {
+    return ch == '$' || ch == '*';
+}
 
 // Takes back one step: the keeper returns to the square it came from.
 bool UndoStep(ReplayGrid& g, const FinderDirection& d) {

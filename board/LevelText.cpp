@@ -8,9 +8,13 @@
 namespace lodrin {
 namespace {
 
-bool IsLineBreak(char ch) { return ch == '\n' || ch == '\r'; }
+bool IsLineBreak(char ch) {
+    return ch == '\n' || ch == '\r';
+}
 
-bool IsBlankOrControl(char ch) { return static_cast<unsigned char>(ch) <= 32; }
+bool IsBlankOrControl(char ch) {
+    return static_cast<unsigned char>(ch) <= 32;
+}
 
 std::string_view Trim(std::string_view s) {
     while (!s.empty() && IsBlankOrControl(s.front())) {
@@ -93,9 +97,8 @@ void ReadLevelLines(const std::vector<std::string>& lines, TMapNode& node) {
 }
 
 bool CommentHasText(std::string_view comment) {
-    return std::any_of(comment.begin(), comment.end(), [](char ch) {
-        return ch != '\t' && ch != '\n' && ch != '\r' && ch != ' ';
-    });
+    return std::any_of(comment.begin(), comment.end(),
+                       [](char ch) { return ch != '\t' && ch != '\n' && ch != '\r' && ch != ' '; });
 }
 
 } // namespace

@@ -11,8 +11,8 @@ inline constexpr std::size_t MaxLurdLength = 200000;
 
 // One direction of the path finder's order (left, right, up, down).
 struct FinderDirection {
-    char Step;    // l r u d
-    char Push;    // L R U D
+    char Step; // l r u d
+    char Push; // L R U D
     int DRow;
     int DCol;
     int Bit;      // 1, 2, 4, 8
@@ -34,10 +34,14 @@ inline constexpr std::string_view FinderChars = "lrudLRUD";
 inline constexpr std::string_view TurnDirectionOrder = "lurdLURD";
 
 // Whether ch is one of the eight move characters.
-constexpr bool IsLurdChar(char ch) { return FinderChars.find(ch) != std::string_view::npos; }
+constexpr bool IsLurdChar(char ch) {
+    return FinderChars.find(ch) != std::string_view::npos;
+}
 
 // Whether ch is a push (forward) or pull (reverse): L U R D.
-constexpr bool IsPushChar(char ch) { return ch == 'L' || ch == 'U' || ch == 'R' || ch == 'D'; }
+constexpr bool IsPushChar(char ch) {
+    return ch == 'L' || ch == 'U' || ch == 'R' || ch == 'D';
+}
 
 // FinderDirectionOrder index of a move character (either case), or -1.
 constexpr int LurdDirection(char ch) {
@@ -46,7 +50,9 @@ constexpr int LurdDirection(char ch) {
 }
 
 // Lower-case step character of a move character; other characters unchanged.
-constexpr char LurdLower(char ch) { return IsPushChar(ch) ? static_cast<char>(ch - 'A' + 'a') : ch; }
+constexpr char LurdLower(char ch) {
+    return IsPushChar(ch) ? static_cast<char>(ch - 'A' + 'a') : ch;
+}
 // Upper-case push character of a move character; other characters unchanged.
 constexpr char LurdUpper(char ch) {
     return IsLurdChar(ch) && !IsPushChar(ch) ? static_cast<char>(ch - 'a' + 'A') : ch;

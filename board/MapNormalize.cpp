@@ -72,10 +72,14 @@ NormalizeOutcome NormalizeBoard(Board& board, bool minimal) {
 
 std::string_view NormalizeMessage(NormalizeResult result) {
     switch (result) {
-    case NormalizeResult::NormalizeOk: return "标准化成功！";
-    case NormalizeResult::WrongKeeperCount: return "仓管员数不正确！";
-    case NormalizeResult::BoxGoalMismatch: return "有效的箱子数与目标数不符！";
-    case NormalizeResult::NotClosed: return "尚未封闭的地图！";
+    case NormalizeResult::NormalizeOk:
+        return "标准化成功！";
+    case NormalizeResult::WrongKeeperCount:
+        return "仓管员数不正确！";
+    case NormalizeResult::BoxGoalMismatch:
+        return "有效的箱子数与目标数不符！";
+    case NormalizeResult::NotClosed:
+        return "尚未封闭的地图！";
     }
     return {};
 }

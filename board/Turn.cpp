@@ -25,27 +25,43 @@ std::string TurnLurd(int turn, std::string_view text) {
 
 ViewCell BoardToView(int turn, int r, int c, int rows, int cols) {
     switch (turn) {
-    case 1: return {rows - 1 - r, c};
-    case 2: return {cols - 1 - c, rows - 1 - r};
-    case 3: return {r, cols - 1 - c};
-    case 4: return {cols - 1 - c, r};
-    case 5: return {rows - 1 - r, cols - 1 - c};
-    case 6: return {c, rows - 1 - r};
-    case 7: return {r, c};
-    default: return {c, r};
+    case 1:
+        return {rows - 1 - r, c};
+    case 2:
+        return {cols - 1 - c, rows - 1 - r};
+    case 3:
+        return {r, cols - 1 - c};
+    case 4:
+        return {cols - 1 - c, r};
+    case 5:
+        return {rows - 1 - r, cols - 1 - c};
+    case 6:
+        return {c, rows - 1 - r};
+    case 7:
+        return {r, c};
+    default:
+        return {c, r};
     }
 }
 
 BoardCell ViewToBoard(int turn, int x, int y, int rows, int cols) {
     switch (turn) {
-    case 1: return {rows - 1 - x, y};
-    case 2: return {rows - 1 - y, cols - 1 - x};
-    case 3: return {x, cols - 1 - y};
-    case 4: return {y, cols - 1 - x};
-    case 5: return {rows - 1 - x, cols - 1 - y};
-    case 6: return {rows - 1 - y, x};
-    case 7: return {x, y};
-    default: return {y, x};
+    case 1:
+        return {rows - 1 - x, y};
+    case 2:
+        return {rows - 1 - y, cols - 1 - x};
+    case 3:
+        return {x, cols - 1 - y};
+    case 4:
+        return {y, cols - 1 - x};
+    case 5:
+        return {rows - 1 - x, cols - 1 - y};
+    case 6:
+        return {rows - 1 - y, x};
+    case 7:
+        return {x, y};
+    default:
+        return {y, x};
     }
 }
 
@@ -75,7 +91,9 @@ std::vector<std::string> TurnBoard(const std::vector<std::string>& grid, int tur
     return view;
 }
 
-std::string TurnLabel(int turn) { return std::to_string(turn) + "转"; }
+std::string TurnLabel(int turn) {
+    return std::to_string(turn) + "转";
+}
 
 std::string_view TurnStatusText(int turn) {
     static constexpr std::array<std::string_view, TurnCount> texts = {

@@ -3,8 +3,8 @@
 
 #include "LoadSkin/CurrentSkin.h"
 #include "LoadSkin/DrawnSkin.h"
-#include "board/CellCode.h"
 #include "SkinPictures.h"
+#include "board/CellCode.h"
 
 #include <QTemporaryDir>
 

@@ -84,7 +84,8 @@ TEST(ReadLevelText, NoLevel) {
 
 TEST(ReadLevelText, OneLineSolutionBecomesALevel) {
     EXPECT_EQ(Read("rrr").Rows, (Lines{"######", "#@---#", "######"}));
-    EXPECT_FALSE(Read("rrr\nrrr", false).Rows.size()); // two lines: searched for XSB, 'rrr' is no row
+    EXPECT_FALSE(
+        Read("rrr\nrrr", false).Rows.size()); // two lines: searched for XSB, 'rrr' is no row
 }
 
 TEST(MakeLevelText, RowsOfTheBoundingBoxThenHeaders) {

@@ -52,14 +52,8 @@ TEST(NormalizeBoard, WallsInTheTopRowAndLeftColumnAreFine) {
 TEST(NormalizeBoard, StandardAndMinimalTreatTheOutsideDifferently) {
     // Three boxes and goals inside (one box walled in), a box, a goal and decoration outside.
     const Rows level = {
-        "          ",
-        " #######  ",
-        " #@$.  #  ",
-        " # $. ## $",
-        " #*## #   ",
-        " #######  ",
-        "        . ",
-        "  ###     ",
+        "          ", " #######  ", " #@$.  #  ", " # $. ## $",
+        " #*## #   ", " #######  ", "        . ", "  ###     ",
     };
     const Normalized standard = Normalize(level, false, 8, 10);
     ASSERT_EQ(standard.outcome.Result, NormalizeResult::NormalizeOk);
@@ -91,11 +85,7 @@ TEST(NormalizeBoard, StandardAndMinimalTreatTheOutsideDifferently) {
 TEST(NormalizeBoard, DiagonalGapIsClosedButNotEntered) {
     // The walls at (1,3) and (2,4) meet at a corner; the fill does not pass it.
     const Rows level = {
-        "      ",
-        " ###  ",
-        " #@.# ",
-        " #$ # ",
-        " #### ",
+        "      ", " ###  ", " #@.# ", " #$ # ", " #### ",
     };
     const Normalized n = Normalize(level, false, 5, 6);
     ASSERT_EQ(n.outcome.Result, NormalizeResult::NormalizeOk);

@@ -1,5 +1,5 @@
-#include "board/Lurd.h"
 #include "board/Turn.h"
+#include "board/Lurd.h"
 
 #include <gtest/gtest.h>
 
@@ -25,8 +25,10 @@ TEST(TurnDirection, AgreesWithTheCellMapping) {
             const ViewCell from = BoardToView(t, 2, 3, rows, cols);
             const ViewCell to = BoardToView(t, 2 + d.DRow, 3 + d.DCol, rows, cols);
             const int vk = LurdDirection(view);
-            EXPECT_EQ(to.X - from.X, FinderDirectionOrder[static_cast<std::size_t>(vk)].DCol) << t << view;
-            EXPECT_EQ(to.Y - from.Y, FinderDirectionOrder[static_cast<std::size_t>(vk)].DRow) << t << view;
+            EXPECT_EQ(to.X - from.X, FinderDirectionOrder[static_cast<std::size_t>(vk)].DCol)
+                << t << view;
+            EXPECT_EQ(to.Y - from.Y, FinderDirectionOrder[static_cast<std::size_t>(vk)].DRow)
+                << t << view;
         }
         EXPECT_EQ(TurnDirection(t, 'L'), LurdUpper(TurnDirection(t, 'l')));
     }

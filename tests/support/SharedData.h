@@ -12,7 +12,9 @@
 
 namespace lodrin::test {
 
-inline std::filesystem::path SharedDir() { return std::filesystem::path(LODRIN_SHARED_DIR); }
+inline std::filesystem::path SharedDir() {
+    return std::filesystem::path(LODRIN_SHARED_DIR);
+}
 
 // Reads a whole file as bytes; empty when it cannot be read.
 inline std::string ReadFileBytes(const std::filesystem::path& path) {
@@ -25,10 +27,10 @@ inline std::string ReadFileBytes(const std::filesystem::path& path) {
 } // namespace lodrin::test
 
 // Skips the current test when the shared file or folder is missing.
-#define LODRIN_REQUIRE_SHARED(path)                                                            \
-    do {                                                                                       \
-        if (!std::filesystem::exists(path)) {                                                  \
-            GTEST_SKIP() << "shared test data not found: " << (path).string()                  \
-                         << " (the ../shared folder beside the checkout)";                     \
-        }                                                                                      \
+#define LODRIN_REQUIRE_SHARED(path)                                                                \
+    do {                                                                                           \
+        if (!std::filesystem::exists(path)) {                                                      \
+            GTEST_SKIP() << "shared test data not found: " << (path).string()                      \
+                         << " (the ../shared folder beside the checkout)";                         \
+        }                                                                                          \
     } while (0)
