@@ -1,6 +1,7 @@
 #include "Editor_/EditorDocument.h"
 
 #include "Editor_/EditRules.h"
+#include "Recog_/RecogState.h"
 #include "board/LevelFile.h"
 #include "board/LevelText.h"
 #include "board/XsbRows.h"
@@ -232,8 +233,8 @@ void TEditorDocument::ClearAll(const ConfirmFn& confirm) {
     PushSnapshot(Stack::Undo);
     board.Clear();
     UpdateCounts();
-    if (Hook_ != nullptr) {
-        Hook_->EndForce();
+    if (Recog_ != nullptr) {
+        Recog_->EndForce();
     }
     MarkModified();
 }
@@ -336,9 +337,21 @@ void TEditorDocument::UpdateCounts() {
 
 void TEditorDocument::Recount() {
     UpdateCounts();
-    if (Hook_ != nullptr) {
-        Hook_->Mirror(board, PlayerPos);
+    if (Recog_ != nullptr) {
+        Recog_->Mirror(board, PlayerPos);
     }
+}
+
+void TEditorDocument::TakeOverRecognition() {
+    if (Recog_ == nullptr) {
+        return;
+    }
+    PushSnapshot(Stack::Undo);
+    if (const std::optional<ColRow> keeper = Recog_->ReadIntoBoard(board)) {
+        PlayerPos = *keeper;
+    }
+    Recount();
+    MarkModified();
 }
 
 } // namespace lodrin

@@ -2,6 +2,7 @@
 
 #include "Editor_/EditTool.h"
 #include "board/Board.h"
+#include "board/ConfirmFn.h"
 #include "board/MapNode.h"
 #include "board/MapNormalize.h"
 
@@ -12,19 +13,7 @@
 
 namespace lodrin {
 
-// Asks the user a question with OK and Cancel; true means OK.
-using ConfirmFn = std::function<bool(std::string_view question)>;
-
-// The recognized level's side of the editor: it decides itself whether a level is in force.
-// The recognition subsystem implements it; the document only calls it.
-class TRecognizedLevelHook {
-public:
-    virtual ~TRecognizedLevelHook() = default;
-    // Last step of every recount: mirror the board into the recognized level.
-    virtual void Mirror(const Board& board, ColRow playerPos) = 0;
-    // Clear all ends the force of the recognized level.
-    virtual void EndForce() = 0;
-};
+class TRecogState;
 
 enum class MouseButton { Left, Right };
 enum class ShiftDirection { Right, Left, Down, Up };
@@ -106,8 +95,14 @@ public:
     void MarkModified() { Saved = false; }
     void MarkSaved() { Saved = true; }
 
-    // The recognition state that mirrors the board while a recognized level is in force.
-    void SetRecognizedLevelHook(TRecognizedLevelHook* hook) { Hook_ = hook; }
+    // The recognition state whose recognized level the document takes over, and into which
+    // it mirrors the board while that level is in force.
+    void SetRecognition(TRecogState* recog) { Recog_ = recog; }
+    TRecogState* Recognition() const { return Recog_; }
+    // The user accepted a recognition: one undo snapshot, then all 100 x 100 cells of the
+    // recognized level into the board, the keeper position from the last keeper read, the
+    // recount and the modified mark. Nothing without a recognition state.
+    void TakeOverRecognition();
 
 private:
     // Saves the board onto `saveTo` and restores the newest entry of `from`, if any.
@@ -121,7 +116,7 @@ private:
     bool Erasing_ = false;
     int LastRow_ = -1;
     int LastCol_ = -1;
-    TRecognizedLevelHook* Hook_ = nullptr;
+    TRecogState* Recog_ = nullptr;
 };
 
 // The question each shift asks when it would lose cells.

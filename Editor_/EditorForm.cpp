@@ -1,7 +1,7 @@
 #include "Editor_/EditorForm.h"
 
-#include "Editor_/CommandIcons.h"
 #include "Editor_/EditorGrid.h"
+#include "platform/CommandIcons.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -100,6 +100,8 @@ void TEditorForm_::CreateMenus() {
     N7 = MakeAction(PopupMenu1, "N7", QStringLiteral("小参考图"), &TEditorForm_::N7Click);
     N6->setCheckable(true);
     N7->setCheckable(true);
+    connect(N6, &QAction::toggled, this, &TEditorForm_::ReferenceLayersChanged);
+    connect(N7, &QAction::toggled, this, &TEditorForm_::ReferenceLayersChanged);
     PopupMenu2 = new QMenu(this);
     PopupMenu2->setObjectName(QStringLiteral("PopupMenu2"));
     PopupMenu3 = new QMenu(this);

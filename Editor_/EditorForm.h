@@ -1,11 +1,11 @@
 #pragma once
 
-#include "Editor_/CommandIcons.h"
 #include "Editor_/EditorCursors.h"
 #include "Editor_/EditorDocument.h"
 #include "Editor_/EditorKeys.h"
 #include "Editor_/StartOptions.h"
 #include "LoadSkin/CurrentSkin.h"
+#include "platform/CommandIcons.h"
 #include "platform/Platform.h"
 
 #include <QMainWindow>
@@ -44,12 +44,14 @@ enum class StatusPanel {
 
 // The windows the editor opens. The trial field and the recognition window
 // connect through the two hand-overs; until then their buttons do nothing.
+// OpenRecognition shows the recognition window modally and says whether the
+// user accepted its result.
 struct EditorPartners {
     TEditorInfForm_* Info = nullptr;
     TEditorHelpForm* Help = nullptr;
     TLoadSkinForm* SkinChooser = nullptr;
     std::function<void()> OpenTrial;
-    std::function<void()> OpenRecognition;
+    std::function<bool()> OpenRecognition;
 };
 
 // The editor's main window: the command bar, the tool bar, the board view and
@@ -63,6 +65,9 @@ public:
     ~TEditorForm_() override;
 
     void SetPartners(EditorPartners partners) { Partners_ = std::move(partners); }
+    // The recognition state whose level the editor takes over, mirrors while it is in
+    // force, and shows as reference pictures.
+    void SetRecognition(TRecogState* recog);
     TEditorDocument& Document() { return Doc_; }
     const StartOptions& Options() const { return Options_; }
     QString StatusText(StatusPanel panel) const;
@@ -200,6 +205,7 @@ private:
     void DrawGrid1MouseMove(int row, int col);
     void DrawGrid1MouseUp();
     void FocusCellChanged(int row, int col);
+    void ReferenceLayersChanged();
 
     PlatformSeams Platform_;
     StartOptions Options_;

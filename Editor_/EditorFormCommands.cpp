@@ -5,6 +5,7 @@
 #include "Editor_/EditorHelpForm.h"
 #include "Editor_/EditorInfForm.h"
 #include "LoadSkin/LoadSkinForm.h"
+#include "Recog_/RecogState.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -135,10 +136,29 @@ void TEditorForm_::bt_SkinClick() {
     DrawGrid1->viewport()->update();
 }
 
+void TEditorForm_::SetRecognition(TRecogState* recog) {
+    Doc_.SetRecognition(recog);
+    DrawGrid1->SetRecognition(recog);
+}
+
+void TEditorForm_::ReferenceLayersChanged() {
+    DrawGrid1->SetReferenceLayers(N6->isChecked(), N7->isChecked());
+}
+
 void TEditorForm_::sb_LoadPicClick() {
-    if (Partners_.OpenRecognition) {
-        Partners_.OpenRecognition();
+    if (!Partners_.OpenRecognition) {
+        return;
     }
+    if (TRecogState* recog = Doc_.Recognition()) {
+        recog->BeginVisit();
+    }
+    if (Partners_.OpenRecognition()) {
+        Doc_.TakeOverRecognition();
+        N6->setChecked(true);
+        N7->setChecked(false);
+        ShowCounts();
+    }
+    DrawGrid1->viewport()->update();
 }
 
 void TEditorForm_::sb_HelpClick() {

@@ -16,7 +16,7 @@ struct ShownMessage {
 };
 
 // Message boxes answered from a queue, recording what was shown. An empty queue
-// answers OK to warnings and Cancel to questions.
+// answers Cancel to the boxes with Yes and No, and OK to the others.
 class TScriptedMessageBoxes final : public TMessageBoxes {
 public:
     MessageAnswer Show(QWidget* parent, MessageKind kind, const QString& text) override;
@@ -56,11 +56,14 @@ public:
     std::int64_t Now = 0;
 };
 
-// A screen that shows the picture it was given.
+// A screen that shows the picture it was given; without one, the capture fails with
+// Problem. Counts the captures.
 class TFixedScreenCapture final : public TScreenCapture {
 public:
-    QImage GrabPrimaryScreen() override { return Picture; }
+    ScreenShot CaptureScreen() override;
     QImage Picture;
+    QString Problem = QStringLiteral("no screen");
+    int Captures = 0;
 };
 
 // Every seam scripted, for tests and the screenshot driver.

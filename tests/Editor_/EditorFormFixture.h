@@ -42,8 +42,11 @@ inline SkinStrip PlainStrip() {
 class EditorFormFixture : public ::testing::Test {
 protected:
     EditorFormFixture() {
-        form.SetPartners(
-            {info, help, skinChooser, [this] { ++trialOpened; }, [this] { ++recognitionOpened; }});
+        form.SetPartners({info, help, skinChooser, [this] { ++trialOpened; },
+                          [this] {
+                              ++recognitionOpened;
+                              return false;
+                          }});
         form.show();
         QApplication::processEvents();
     }

@@ -26,6 +26,10 @@ TEST(MessageBoxesTest, EachKindHasItsCaptionIconAndButtons) {
         {MessageKind::Information, "信息", QMessageBox::Information, QMessageBox::Ok},
         {MessageKind::Question, "提醒", QMessageBox::Question,
          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel},
+        {MessageKind::Choice, "警告", QMessageBox::Warning,
+         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel},
+        {MessageKind::Reminder, "提醒", QMessageBox::Information,
+         QMessageBox::Ok | QMessageBox::Cancel},
     };
     for (const auto& k : kinds) {
         const auto box = MakeMessageBox(nullptr, k.kind, QStringLiteral("text"));
@@ -81,7 +85,8 @@ TEST(ScriptedPlatformTest, AnswersInOrderThenTheSafeDefaults) {
     EXPECT_FALSE(seams.Modifiers.ShiftDown());
     platform.Clock.Advance(300);
     EXPECT_EQ(seams.Clock.NowMs(), 300);
-    EXPECT_TRUE(seams.Screen.GrabPrimaryScreen().isNull());
+    EXPECT_FALSE(seams.Screen.CaptureScreen().Ok());
+    EXPECT_EQ(platform.Screen.Captures, 1);
 }
 
 TEST(SteadyClockTest, NeverGoesBack) {
