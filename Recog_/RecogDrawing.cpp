@@ -102,8 +102,12 @@ void TRecogPainter::PaintElements(QPainter& painter, const TRecogWindowState& wi
     }
 }
 
+QString XsbDisplayText(char ch) {
+    return ch == '.' ? QStringLiteral("o") : QString(QLatin1Char(ch));
+}
+
 void TRecogPainter::PaintXsbCharacter(QPainter& painter, QPoint at, char ch) {
-    const QString text = ch == '.' ? QStringLiteral("o") : QString(QLatin1Char(ch));
+    const QString text = XsbDisplayText(ch);
     painter.setFont(Fonts_.Xsb);
     const QRect box = painter.fontMetrics().boundingRect(QRect(at, QSize(1, 1)),
                                                          Qt::AlignLeft | Qt::AlignTop, text);

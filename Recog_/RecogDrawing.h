@@ -65,6 +65,10 @@ private:
     QSize TilesSize_;
 };
 
+// The text the XSB display shows for a recognised element: "o" for a goal, the character
+// itself for the others.
+QString XsbDisplayText(char ch);
+
 // The grid cells (columns as x, rows as y) whose rectangles meet the exposed display area,
 // within the frame's counts; empty when none does.
 QRect ExposedCells(const TRecogFrame& frame, const QRect& exposed);

@@ -415,7 +415,7 @@ bool TRecogForm_::HandleKey(QKeyEvent* event) {
 bool TRecogForm_::HandleWheel(QWheelEvent* event) {
     const QPoint delta = event->angleDelta();
     WheelRest_ += delta.y() != 0 ? delta.y() : delta.x();
-    const QWidget* focus = QApplication::focusWidget();
+    const QWidget* focus = focusWidget();
     const bool view = focus != nullptr && (focus == ScrollBox1 || ScrollBox1->isAncestorOf(focus));
     for (; std::abs(WheelRest_) >= WheelNotch;) {
         const bool away = WheelRest_ > 0;
@@ -463,8 +463,7 @@ bool TRecogForm_::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::KeyPress:
     case QEvent::KeyRelease: {
-        QWidget* target =
-            QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : this;
+        const QWidget* target = focusWidget() != nullptr ? focusWidget() : this;
         if (watched == target) {
             return HandleKey(static_cast<QKeyEvent*>(event));
         }

@@ -15,6 +15,8 @@ public:
 
     // Shows a value without reporting it back.
     void ShowValue(int value);
+    // An arrow (or Up, Down, Page Up, Page Down) asks for steps: reported, not applied.
+    void stepBy(int steps) override;
 
 signals:
     void Stepped(int delta);
@@ -22,7 +24,6 @@ signals:
     void Finished();
 
 protected:
-    void stepBy(int steps) override;
     QValidator::State validate(QString& input, int& pos) const override;
     StepEnabled stepEnabled() const override { return StepUpEnabled | StepDownEnabled; }
 

@@ -81,7 +81,7 @@ private:
 };
 
 void TPortalRequest::Run(const QDBusMessage& call, int timeoutMs) {
-    QDBusPendingCallWatcher watcher(Bus_.asyncCall(call, timeoutMs));
+    QDBusPendingCallWatcher watcher(Bus_.asyncCall(call));
     connect(&watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
         const QDBusPendingReply<QDBusObjectPath> reply = *w;
         if (reply.isError()) {
