@@ -2,6 +2,7 @@
 
 #include "Editor_/EditorGrid.h"
 #include "platform/CommandIcons.h"
+#include "platform/WindowParts.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -16,30 +17,6 @@
 #include <QToolButton>
 
 namespace lodrin {
-namespace {
-
-const QColor BarColour(191, 205, 219);
-const QColor ActiveToolColour(255, 0, 0);
-// Qt has no role for the inactive title bar; this is the desktop's usual colour for it.
-const QColor InactiveCaptionColour(191, 205, 219);
-constexpr int ToolPanelSize = 66;
-constexpr int ToolImageSize = 60;
-
-void Paint(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-QFrame* MakePanel(QWidget* parent, const char* name) {
-    auto* panel = new QFrame(parent);
-    panel->setObjectName(QString::fromLatin1(name));
-    return panel;
-}
-
-} // namespace
-
 const QString TEditorForm_::SaveDialog1Filter = QStringLiteral("关卡文档(*.xsb;*.txt)|*.xsb;*.txt");
 
 TEditorForm_::TEditorForm_(PlatformSeams platform, StartOptions options, TCurrentSkin& skin)
@@ -56,7 +33,7 @@ TEditorForm_::TEditorForm_(PlatformSeams platform, StartOptions options, TCurren
     CreateMenus();
     CreateCommandBar();
     layout->addWidget(Panel1);
-    Panel2 = MakePanel(central, "Panel2");
+    Panel2 = MakeNamedPanel(central, "Panel2");
     layout->addWidget(Panel2, 1);
     CreateToolBar();
     CreateGrid();
@@ -116,13 +93,7 @@ void TEditorForm_::CreateMenus() {
 
 QToolButton* TEditorForm_::MakeCommandButton(const char* name, CommandIcon icon,
                                              const QString& hint, void (TEditorForm_::*click)()) {
-    auto* button = new QToolButton(Panel1);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setIcon(MakeCommandIcon(icon));
-    button->setIconSize(QSize(24, 24));
-    button->setFixedSize(34, 31);
-    button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::NoFocus);
+    QToolButton* button = lodrin::MakeCommandButton(Panel1, name, icon, hint);
     connect(button, &QToolButton::clicked, this, click);
     SetHint(button, hint);
     Panel1->layout()->addWidget(button);
@@ -130,8 +101,8 @@ QToolButton* TEditorForm_::MakeCommandButton(const char* name, CommandIcon icon,
 }
 
 void TEditorForm_::CreateCommandBar() {
-    Panel1 = MakePanel(centralWidget(), "Panel1");
-    Paint(Panel1, BarColour);
+    Panel1 = MakeNamedPanel(centralWidget(), "Panel1");
+    PaintBackground(Panel1, BarColour());
     Panel1->setFixedHeight(35);
     auto* bar = new QHBoxLayout(Panel1);
     bar->setContentsMargins(4, 2, 4, 2);
@@ -191,8 +162,8 @@ void TEditorForm_::CreateToolBar() {
     auto* row = new QHBoxLayout(Panel2);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
-    Panel3 = MakePanel(Panel2, "Panel3");
-    Paint(Panel3, BarColour);
+    Panel3 = MakeNamedPanel(Panel2, "Panel3");
+    PaintBackground(Panel3, BarColour());
     Panel3->setFixedWidth(80);
     row->addWidget(Panel3);
     struct ToolSlot {
@@ -215,13 +186,9 @@ void TEditorForm_::CreateToolBar() {
     };
     int top = 8;
     for (const ToolSlot& slot : toolSlots) {
-        QFrame* panel = MakePanel(Panel3, slot.panelName);
-        panel->setGeometry((80 - ToolPanelSize) / 2, top, ToolPanelSize, ToolPanelSize);
-        auto* image = new QLabel(panel);
-        image->setObjectName(QString::fromLatin1(slot.imageName));
-        image->setGeometry(3, 3, ToolImageSize, ToolImageSize);
-        image->setCursor(Qt::PointingHandCursor);
-        SetHint(image, QString::fromUtf8(slot.hint));
+        const QString hint = QString::fromUtf8(slot.hint);
+        const auto [panel, image] = MakeToolSlot(Panel3, slot.panelName, slot.imageName, top, hint);
+        SetHint(image, hint);
         ToolImages_[image] = {slot.tool, panel};
         *slot.panel = panel;
         *slot.image = image;
@@ -248,20 +215,9 @@ void TEditorForm_::CreateStatusBar() {
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     setStatusBar(StatusBar1);
     const int widths[] = {24, 50, 24, 50, 36, 50, 36, 50, 50};
-    const char* captions[] = {"行", "", "列", "", "箱子", "", "目标", "", ""};
-    for (std::size_t i = 0; i < Panels_.size(); ++i) {
-        auto* panel = new QLabel(QString::fromUtf8(captions[i]), StatusBar1);
-        panel->setObjectName(QStringLiteral("StatusBar1_Panel%1").arg(i));
-        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        const bool message = i + 1 == Panels_.size();
-        panel->setAlignment(message ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
-        panel->setMinimumWidth(widths[i]);
-        if (!message) {
-            panel->setFixedWidth(widths[i]);
-        }
-        StatusBar1->addWidget(panel, message ? 1 : 0);
-        Panels_[i] = panel;
-    }
+    const char* const captions[] = {"行", "", "列", "", "箱子", "", "目标", "", ""};
+    const std::vector<QLabel*> panels = MakeStatusPanels(StatusBar1, captions, widths);
+    std::copy(panels.begin(), panels.end(), Panels_.begin());
 }
 
 QString TEditorForm_::StatusText(StatusPanel panel) const {
@@ -297,7 +253,8 @@ void TEditorForm_::SetSelect() {
         return;
     }
     for (const auto& [image, palette] : ToolImages_) {
-        Paint(palette.Panel, palette.Tool == tool ? ActiveToolColour : InactiveCaptionColour);
+        PaintBackground(palette.Panel,
+                        palette.Tool == tool ? ActiveToolColour() : InactiveCaptionColour());
     }
     if (cursor) {
         DrawGrid1->viewport()->setCursor(Cursors_.Get(*cursor));

@@ -6,6 +6,7 @@
 #include "Recog_/RecogValueBox.h"
 #include "board/CellCode.h"
 #include "platform/UiFont.h"
+#include "platform/WindowParts.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -21,31 +22,15 @@ namespace lodrin {
 
 namespace {
 
-const QColor BarColour(191, 205, 219); // $DBCDBF
 constexpr int FormWidth = 1251;
 constexpr int FormHeight = 784;
 constexpr int TopBarHeight = 42;
 constexpr int LeftBarWidth = 80;
-constexpr int ToolPanelSize = 66;
-constexpr int ToolImageSize = 60;
 constexpr int ToolPanelGap = 4;
 constexpr int SamplePanelWidth = 64;
 constexpr int SamplePanelHeight = 32;
 constexpr int ControlFontSize = 12;
 constexpr int BoxFontSize = 13;
-
-void Paint(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-QFrame* MakePanel(QWidget* parent, const char* name) {
-    auto* panel = new QFrame(parent);
-    panel->setObjectName(QString::fromLatin1(name));
-    return panel;
-}
 
 // The suffix of an element tool's message on pointer movement.
 const QString ElementHoverSuffix = QStringLiteral("，【左键】识别或编辑，【右键】为擦除");
@@ -90,14 +75,7 @@ TRecogForm_::~TRecogForm_() = default;
 
 QToolButton* TRecogForm_::MakeCommandButton(const char* name, CommandIcon icon, const QString& hint,
                                             void (TRecogForm_::*click)()) {
-    auto* button = new QToolButton(Panel1);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setIcon(MakeCommandIcon(icon));
-    button->setIconSize(QSize(24, 24));
-    button->setFixedSize(34, 31);
-    button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setToolTip(hint);
+    QToolButton* button = lodrin::MakeCommandButton(Panel1, name, icon, hint);
     connect(button, &QToolButton::clicked, this, click);
     SetHover(button, hint);
     Panel1->layout()->addWidget(button);
@@ -105,8 +83,8 @@ QToolButton* TRecogForm_::MakeCommandButton(const char* name, CommandIcon icon, 
 }
 
 void TRecogForm_::CreateTopBar(QWidget* parent) {
-    Panel1 = MakePanel(parent, "Panel1");
-    Paint(Panel1, BarColour);
+    Panel1 = MakeNamedPanel(parent, "Panel1");
+    PaintBackground(Panel1, BarColour());
     Panel1->setFixedHeight(TopBarHeight);
     auto* bar = new QHBoxLayout(Panel1);
     bar->setContentsMargins(6, 2, 6, 2);
@@ -156,18 +134,15 @@ TRecogValueBox* TRecogForm_::MakeValueBox(QWidget* parent, const char* name, con
     SetHover(valueBox, hint, Hover::ValueBox, box);
     connect(valueBox, &TRecogValueBox::Stepped, this, [this, box](int delta) {
         Recog_.Frame.StepBox(box, delta);
-        ShowFrame();
-        myDraw();
+        FrameEdited();
     });
     connect(valueBox, &TRecogValueBox::Typed, this, [this, box, valueBox](const QString& text) {
         Recog_.Frame.TypeText(box, text.toStdString());
-        ShowFrame(valueBox);
-        myDraw();
+        FrameEdited(valueBox);
     });
     connect(valueBox, &TRecogValueBox::Finished, this, [this, box] {
         Recog_.Frame.LeaveBox(box);
-        ShowFrame();
-        myDraw();
+        FrameEdited();
     });
     return valueBox;
 }
@@ -217,8 +192,8 @@ void TRecogForm_::CreateValueBoxes(QWidget* parent) {
 }
 
 void TRecogForm_::CreateSamplePanel(QWidget* parent) {
-    Panel4 = MakePanel(parent, "Panel4");
-    Paint(Panel4, BarColour);
+    Panel4 = MakeNamedPanel(parent, "Panel4");
+    PaintBackground(Panel4, BarColour());
     Panel4->setFixedSize(SamplePanelWidth, SamplePanelHeight);
     Panel4->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Panel4Caption = new QLabel(QStringLiteral("样本参考"), Panel4);
@@ -233,8 +208,8 @@ void TRecogForm_::CreateSamplePanel(QWidget* parent) {
 }
 
 void TRecogForm_::CreateLeftBar(QWidget* parent) {
-    Panel2 = MakePanel(parent, "Panel2");
-    Paint(Panel2, BarColour);
+    Panel2 = MakeNamedPanel(parent, "Panel2");
+    PaintBackground(Panel2, BarColour());
     Panel2->setFixedWidth(LeftBarWidth);
     struct Slot {
         QFrame** Panel;
@@ -259,13 +234,8 @@ void TRecogForm_::CreateLeftBar(QWidget* parent) {
     };
     int top = 6;
     for (const Slot& slot : toolSlots) {
-        QFrame* panel = MakePanel(Panel2, slot.PanelName);
-        panel->setGeometry((LeftBarWidth - ToolPanelSize) / 2, top, ToolPanelSize, ToolPanelSize);
-        auto* image = new QLabel(panel);
-        image->setObjectName(QString::fromLatin1(slot.ImageName));
-        image->setGeometry(3, 3, ToolImageSize, ToolImageSize);
-        image->setCursor(Qt::PointingHandCursor);
-        image->setToolTip(QString::fromUtf8(slot.Hint));
+        const auto [panel, image] =
+            MakeToolSlot(Panel2, slot.PanelName, slot.ImageName, top, QString::fromUtf8(slot.Hint));
         Tools_[image] = {slot.Tool, panel};
         *slot.Panel = panel;
         *slot.Image = image;
@@ -343,20 +313,9 @@ void TRecogForm_::CreateStatusBar() {
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setSizeGripEnabled(false);
     const int widths[] = {40, 50, 40, 50, 52, 50, 52, 50, 50};
-    const char* captions[] = {"行数", "", "列数", "", "箱子数", "", "目标数", "", ""};
-    for (std::size_t i = 0; i < Panels_.size(); ++i) {
-        auto* panel = new QLabel(QString::fromUtf8(captions[i]), StatusBar1);
-        panel->setObjectName(QStringLiteral("StatusBar1_Panel%1").arg(i));
-        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        const bool message = i + 1 == Panels_.size();
-        panel->setAlignment(message ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
-        panel->setMinimumWidth(widths[i]);
-        if (!message) {
-            panel->setFixedWidth(widths[i]);
-        }
-        StatusBar1->addWidget(panel, message ? 1 : 0);
-        Panels_[i] = panel;
-    }
+    const char* const captions[] = {"行数", "", "列数", "", "箱子数", "", "目标数", "", ""};
+    const std::vector<QLabel*> panels = MakeStatusPanels(StatusBar1, captions, widths);
+    std::copy(panels.begin(), panels.end(), Panels_.begin());
 }
 
 void TRecogForm_::SetHover(QWidget* widget, const QString& message, Hover::Kind target,
@@ -423,7 +382,8 @@ void TRecogForm_::SkinChanged() {
 
 void TRecogForm_::ShowTool() {
     for (const auto& [image, slot] : Tools_) {
-        Paint(slot.Panel, slot.Tool == Window_.Tool ? QColor(255, 0, 0) : BarColour);
+        PaintBackground(slot.Panel,
+                        slot.Tool == Window_.Tool ? ActiveToolColour() : InactiveCaptionColour());
     }
 }
 
@@ -440,6 +400,11 @@ void TRecogForm_::ShowFrame(const TRecogValueBox* typing) {
     Panel(RecogPanel::Rows)->setText(QString::number(frame.Rows()));
     Panel(RecogPanel::Cols)->setText(QString::number(frame.Cols()));
     Image1->FitDisplay();
+}
+
+void TRecogForm_::FrameEdited(const TRecogValueBox* typing) {
+    ShowFrame(typing);
+    myDraw();
 }
 
 void TRecogForm_::ShowSamplePanel() {

@@ -189,6 +189,8 @@ private:
     void RunCommand(RecogCommand command);
     void ShowTool();
     void ShowFrame(const TRecogValueBox* typing = nullptr);
+    // A frame value changed: its boxes, counts and the display follow.
+    void FrameEdited(const TRecogValueBox* typing = nullptr);
     void ShowMessage(const QString& text);
     void ShowMessage(std::string_view text);
     void ShowSamplePanel();

@@ -294,8 +294,7 @@ void TRecogForm_::sb_ReDoClick() {
 
 void TRecogForm_::sb_ScaleClick() {
     if (Recog_.CycleZoom()) {
-        ShowFrame();
-        myDraw();
+        FrameEdited();
     }
 }
 
@@ -310,8 +309,7 @@ void TRecogForm_::bt_SkinClick() {
 
 void TRecogForm_::QuickBorderClick(FrameBox box) {
     Recog_.Frame.QuickBorder(box);
-    ShowFrame();
-    myDraw();
+    FrameEdited();
 }
 
 void TRecogForm_::ToolClick(RecogTool tool) {

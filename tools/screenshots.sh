@@ -18,6 +18,16 @@ shared="${LODRIN_SHARED_DIR:-../shared}"
 mkdir -p "$out"
 cmake --preset default >/dev/null
 
+# The real levels the editor's sections show.
+level_file() {
+    local level="$shared/data/solved.xsb"
+    if [ ! -f "$level" ]; then
+        echo "screenshots: no level file at $level (set LODRIN_SHARED_DIR)" >&2
+        exit 1
+    fi
+    echo "$level"
+}
+
 run() {
     if command -v xvfb-run >/dev/null; then
         xvfb-run -a -s "-screen 0 1280x1024x24" "$@"
@@ -29,20 +39,12 @@ run() {
 for section in "${sections[@]}"; do
     case "$section" in
     editor)
-        level="$shared/data/solved.xsb"
-        if [ ! -f "$level" ]; then
-            echo "screenshots: no level file at $level (set LODRIN_SHARED_DIR)" >&2
-            exit 1
-        fi
+        level=$(level_file)
         cmake --build --preset default --target lodrin_editor_screenshots
         run build/tools/lodrin_editor_screenshots "$out" "$level" build/bin/Skins
         ;;
     recognition)
-        level="$shared/data/solved.xsb"
-        if [ ! -f "$level" ]; then
-            echo "screenshots: no level file at $level (set LODRIN_SHARED_DIR)" >&2
-            exit 1
-        fi
+        level=$(level_file)
         cmake --build --preset default --target lodrin_recog_screenshots
         run build/tools/lodrin_recog_screenshots "$out" "$level" build/bin/Skins
         ;;

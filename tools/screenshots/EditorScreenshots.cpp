@@ -7,6 +7,7 @@
 #include "Editor_/EditorInfForm.h"
 #include "Editor_/EditorWindows.h"
 #include "LoadSkin/LoadSkinForm.h"
+#include "ShotSaving.h"
 #include "platform/ScriptedPlatform.h"
 #include "platform/UiFont.h"
 
@@ -26,23 +27,8 @@ namespace {
 
 using namespace lodrin;
 
-// Lets the windows lay themselves out and paint.
-void Settle() {
-    for (int i = 0; i < 5; ++i) {
-        QApplication::processEvents();
-    }
-}
-
-bool Save(QWidget* window, const QDir& folder, const char* name) {
-    Settle();
-    const QString path = folder.filePath(QString::fromLatin1(name));
-    if (!window->grab().save(path)) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-        return false;
-    }
-    std::printf("%s\n", qPrintable(path));
-    return true;
-}
+using shots::Save;
+using shots::Settle;
 
 QString ReadText(const QString& path) {
     QFile file(path);

@@ -11,6 +11,7 @@
 #include "Recog_/RecogForm.h"
 #include "Recog_/RecogValueBox.h"
 #include "Recog_/SyntheticLevel.h"
+#include "ShotSaving.h"
 #include "board/XsbRows.h"
 #include "platform/ScriptedPlatform.h"
 #include "platform/UiFont.h"
@@ -35,22 +36,8 @@ using namespace lodrin;
 const QPoint LevelOrigin(137, 91);
 const QSize ShotSize(1400, 900);
 
-void Settle() {
-    for (int i = 0; i < 5; ++i) {
-        QApplication::processEvents();
-    }
-}
-
-bool Save(QWidget* window, const QDir& folder, const char* name) {
-    Settle();
-    const QString path = folder.filePath(QString::fromLatin1(name));
-    if (!window->grab().save(path)) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-        return false;
-    }
-    std::printf("%s\n", qPrintable(path));
-    return true;
-}
+using shots::Save;
+using shots::Settle;
 
 // The first level of the file that holds every kind of element, as rows.
 std::vector<std::string> LevelWithEveryElement(const QString& path) {
