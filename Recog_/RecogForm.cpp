@@ -71,7 +71,14 @@ TRecogForm_::TRecogForm_(QWidget* parent, PlatformSeams platform, TRecogState& r
     Apply(Window_.SelectTool(RecogTool::ToolFrame));
 }
 
-TRecogForm_::~TRecogForm_() = default;
+// The value boxes report leaving them when they are destroyed with the window; by then this
+// window is no longer there to hear it.
+TRecogForm_::~TRecogForm_() {
+    for (TRecogValueBox* box :
+         {Map_Left, Map_Top, Map_Right, Map_Bottom, Map_ColWidth, Map_RowHeight}) {
+        box->disconnect(this);
+    }
+}
 
 QToolButton* TRecogForm_::MakeCommandButton(const char* name, CommandIcon icon, const QString& hint,
                                             void (TRecogForm_::*click)()) {

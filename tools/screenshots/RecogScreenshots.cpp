@@ -22,6 +22,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPainter>
+#include <QSlider>
 #include <QTest>
 #include <QTimer>
 
@@ -146,6 +147,8 @@ bool ShootRecognition(TRecogForm_& form, TRecogState& recog, const std::vector<s
                                                 {'*', RecogTool::ToolBoxOnGoal},
                                                 {'.', RecogTool::ToolGoal}};
     bool ok = true;
+    // The goal is a small ring on the floor: the shapes must agree closely.
+    form.TrackBar2->setValue(90);
     for (const auto& [kind, tool] : kinds) {
         form.ToolClick(tool);
         if (const auto cell = FirstCell(rows, std::string_view(&kind, 1))) {
