@@ -153,8 +153,9 @@ void TEditorForm_::CreateCommandBar() {
     for (auto [button, menu] :
          {std::pair{sb_Clear, PopupMenu4}, std::pair{sb_Xsb_OK, PopupMenu3}}) {
         button->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(button, &QWidget::customContextMenuRequested, this,
-                [button, menu](const QPoint& pos) { menu->popup(button->mapToGlobal(pos)); });
+        connect(
+            button, &QWidget::customContextMenuRequested, this,
+            [at = button, popup = menu](const QPoint& pos) { popup->popup(at->mapToGlobal(pos)); });
     }
 }
 
