@@ -6,6 +6,7 @@
 #include "SkinPictures.h"
 #include "support/ModalAnswer.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
@@ -97,6 +98,36 @@ TEST_F(LoadSkinFormTest, ShowListsBitmapsOnlyAndResetsTheChoice) {
     EXPECT_EQ(form.ChosenName(), QString());
     EXPECT_FALSE(form.Button2->isEnabled());
     EXPECT_EQ(form.Label4->text(), QString());
+}
+
+// Opened as ChangeSkin opens it, the dialog shows with the list focused; the
+// row Qt makes current for the focus is no choice: nothing is previewed or
+// remembered and confirm stays off until the user picks an entry.
+TEST_F(LoadSkinFormTest, OpensWithNothingChosenThoughTheListHasTheFocus) {
+    WritePicture(QStringLiteral("a.bmp"), 320, 160);
+    WritePicture(QStringLiteral("b.bmp"), 320, 160);
+    const auto expectNothingChosen = [this](const char* when) {
+        form.activateWindow(); // as the desktop does for a new dialog
+        QApplication::processEvents();
+        EXPECT_EQ(QApplication::focusWidget(), form.ListBox1) << when;
+        EXPECT_TRUE(form.ListBox1->selectedItems().isEmpty()) << when;
+        EXPECT_EQ(form.ChosenName(), QString()) << when;
+        EXPECT_FALSE(form.Button2->isEnabled()) << when;
+        EXPECT_EQ(form.Label4->text(), QString()) << when;
+        EXPECT_EQ(PreviewPixel(20, 20), QColor(Qt::black)) << when;
+    };
+    EXPECT_FALSE(ChangeSkinAnswering([&] {
+        expectNothingChosen("first opening");
+        QTest::keyClick(form.ListBox1, Qt::Key_Space); // the user picks the focused row
+        EXPECT_EQ(form.ChosenName(), form.ListBox1->item(0)->text());
+        EXPECT_TRUE(form.Button2->isEnabled());
+        QTest::keyClick(form.ListBox1, Qt::Key_Return); // the default button cancels
+    }));
+    EXPECT_FALSE(ChangeSkinAnswering([&] {
+        expectNothingChosen("second opening");
+        form.Button1->click();
+    }));
+    EXPECT_EQ(form.Tiles.TileSize, DrawnSkinTileSize);
 }
 
 TEST_F(LoadSkinFormTest, NoSkinsFolderGivesAnEmptyList) {
