@@ -240,6 +240,21 @@ TEST_F(LoadSkinFormTest, DoubleClickConfirmsEvenARefusedFileWhichGivesTheDrawnSk
     EXPECT_EQ(strip.Image, expected.Image);
 }
 
+TEST_F(LoadSkinFormTest, RunLengthCompressedSkinsAreChosenLikeAnyOther) {
+    WriteBytes(QStringLiteral("rle8.bmp"), test::RunLengthBitmap(test::SyntheticSkin(20), 8));
+    WriteBytes(QStringLiteral("rle4.bmp"), test::RunLengthBitmap(test::SyntheticSkin(30), 4));
+    ASSERT_TRUE(ChangeSkinAnswering([this] {
+        Select(QStringLiteral("rle8.bmp"));
+        EXPECT_EQ(form.Label4->text(), QStringLiteral("元格尺寸: 20像素"));
+        EXPECT_TRUE(form.Button2->isEnabled());
+        EXPECT_EQ(PreviewPixel(20, 20), test::FileOrderColours[0]);
+        Select(QStringLiteral("rle4.bmp"));
+        emit form.ListBox1->itemDoubleClicked(form.ListBox1->currentItem());
+    }));
+    EXPECT_EQ(form.Tiles.TileSize, 30);
+    EXPECT_EQ(strip.Image.pixelColor(60 * 2 + 30, 30), test::FileOrderColours[2]); // the box
+}
+
 TEST_F(LoadSkinFormTest, AFileThatVanishedGivesTheDrawnSkin) {
     WritePicture(QStringLiteral("gone.bmp"), 320, 160);
     ASSERT_TRUE(ChangeSkinAnswering([this] {
