@@ -3,6 +3,7 @@
 #include "Editor_/EditorWindows.h"
 #include "Editor_/StartOptions.h"
 #include "platform/Platform.h"
+#include "platform/QtTranslation.h"
 #include "platform/UiFont.h"
 
 #include <QApplication>
@@ -17,6 +18,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("LodrinEditor"));
     QApplication::setFont(lodrin::UiFont(12));
+    const lodrin::TQtTranslation chinese;
     std::vector<std::string> arguments;
     const QStringList given = QCoreApplication::arguments();
     for (qsizetype i = 1; i < given.size(); ++i) {

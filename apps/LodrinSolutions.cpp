@@ -4,6 +4,7 @@
 #include "ImportSolution/DateModule.h"
 #include "ImportSolution/HeadlessImport.h"
 #include "ImportSolution/ImportForm.h"
+#include "platform/QtTranslation.h"
 
 #include <QApplication>
 
@@ -56,6 +57,7 @@ int main(int argc, char** argv) {
         return RunScripted(options);
     }
     QApplication app(argc, argv);
+    const lodrin::TQtTranslation chinese;
     lodrin::TDataModule1 DataModule1;
     lodrin::TImportForm ImportForm(DataModule1, QCoreApplication::applicationDirPath());
     ImportForm.show();
