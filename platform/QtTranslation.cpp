@@ -18,6 +18,7 @@ QStringList QtTranslationFolders() {
 }
 
 TQtTranslation::TQtTranslation(const QStringList& folders) {
+    QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
     for (const QString& folder : folders) {
         if (!folder.isEmpty() && Translator_.load(CatalogueName, folder)) {
             Loaded_ = QCoreApplication::installTranslator(&Translator_);
@@ -30,6 +31,7 @@ TQtTranslation::~TQtTranslation() {
     if (Loaded_) {
         QCoreApplication::removeTranslator(&Translator_);
     }
+    QLocale::setDefault(SavedLocale_);
 }
 
 } // namespace lodrin

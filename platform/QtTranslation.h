@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <QTranslator>
@@ -13,9 +14,10 @@ QStringList QtTranslationFolders();
 
 // Qt's own Chinese texts for the standard buttons and dialogs ("确定", "取消",
 // "是", "否", the file dialogs), installed into the application while this
-// lives. Create it after the application object. When no folder holds the
-// translation, or it cannot be read, nothing is installed and Qt keeps its
-// English texts: the program starts all the same.
+// lives, with the Chinese locale for the dates and file types those dialogs
+// show. Create it after the application object. When no folder holds the
+// translation, or it cannot be read, no texts are installed and Qt keeps its
+// English ones: the program starts all the same.
 class TQtTranslation {
 public:
     explicit TQtTranslation(const QStringList& folders = QtTranslationFolders());
@@ -27,6 +29,7 @@ public:
     bool Loaded() const { return Loaded_; }
 
 private:
+    QLocale SavedLocale_;
     QTranslator Translator_;
     bool Loaded_ = false;
 };
