@@ -7,8 +7,7 @@
 namespace lodrin {
 namespace {
 
-using Row = std::array<std::int32_t,
-                       7>; // by the old code: Floor Goal Box BoxOnGoal Player PlayerOnGoal Wall
+using Row = std::array<std::int32_t, 7>; // by the old code: Floor Goal Box BoxOnGoal Player PlayerOnGoal Wall
 
 constexpr Row WallRow = {Wall, Wall, Wall, Wall, Wall, Wall, Wall};
 constexpr Row FloorRow = {Floor, Floor, Floor, Floor, Floor, Floor, Floor};
@@ -16,8 +15,7 @@ constexpr Row Unchanged = {Floor, Goal, Box, BoxOnGoal, Player, PlayerOnGoal, Wa
 
 constexpr Row ClickBox = {Box, BoxOnGoal, BoxOnGoal, Box, Box, BoxOnGoal, Box};
 constexpr Row ClickGoal = {Goal, BoxOnGoal, BoxOnGoal, Goal, Goal, BoxOnGoal, Goal};
-constexpr Row ClickPlayer = {Player,       PlayerOnGoal, Player, PlayerOnGoal,
-                             PlayerOnGoal, Player,       Player};
+constexpr Row ClickPlayer = {Player, PlayerOnGoal, Player, PlayerOnGoal, PlayerOnGoal, Player, Player};
 constexpr Row ClickPlacement = {Box, BoxOnGoal, Floor, Goal, Box, BoxOnGoal, Wall};
 
 constexpr Row DragBox = {Box, BoxOnGoal, Box, BoxOnGoal, Box, BoxOnGoal, Box};
@@ -31,36 +29,24 @@ std::int32_t Apply(const Row& row, std::int32_t code) {
 
 std::int32_t ClickRule(EditTool tool, std::int32_t code) {
     switch (tool) {
-    case EditTool::WallTool:
-        return Apply(WallRow, code);
-    case EditTool::BoxTool:
-        return Apply(ClickBox, code);
-    case EditTool::GoalTool:
-        return Apply(ClickGoal, code);
-    case EditTool::FloorTool:
-        return Apply(FloorRow, code);
-    case EditTool::PlayerTool:
-        return Apply(ClickPlayer, code);
-    case EditTool::BoxPlacement:
-        return Apply(ClickPlacement, code);
-    case EditTool::SelectTool:
-        break;
+    case EditTool::WallTool: return Apply(WallRow, code);
+    case EditTool::BoxTool: return Apply(ClickBox, code);
+    case EditTool::GoalTool: return Apply(ClickGoal, code);
+    case EditTool::FloorTool: return Apply(FloorRow, code);
+    case EditTool::PlayerTool: return Apply(ClickPlayer, code);
+    case EditTool::BoxPlacement: return Apply(ClickPlacement, code);
+    case EditTool::SelectTool: break;
     }
     return Apply(Unchanged, code);
 }
 
 std::int32_t DragRule(EditTool tool, std::int32_t code) {
     switch (tool) {
-    case EditTool::WallTool:
-        return Apply(WallRow, code);
-    case EditTool::BoxTool:
-        return Apply(DragBox, code);
-    case EditTool::GoalTool:
-        return Apply(DragGoal, code);
-    case EditTool::FloorTool:
-        return Apply(FloorRow, code);
-    default:
-        break;
+    case EditTool::WallTool: return Apply(WallRow, code);
+    case EditTool::BoxTool: return Apply(DragBox, code);
+    case EditTool::GoalTool: return Apply(DragGoal, code);
+    case EditTool::FloorTool: return Apply(FloorRow, code);
+    default: break;
     }
     return Apply(Unchanged, code);
 }
