@@ -4,12 +4,11 @@
 
 #include "LoadSkin/BuiltInSkin.h"
 #include "LoadSkin/DrawnSkin.h"
-#include "LoadSkin/SkinFile.h"
+#include "LoadSkin/ShippedSkins.h"
 #include "LoadSkin/SkinStrip.h"
 #include "Recog_/CellMatching.h"
 #include "Recog_/PictureFile.h"
 
-#include <QDir>
 #include <QPainter>
 
 #include <gtest/gtest.h>
@@ -93,27 +92,10 @@ void ExpectEveryTileToldApart(const std::vector<RowTile>& row, const std::string
     }
 }
 
-struct NamedSkin {
-    std::string Name;
-    SkinTiles Tiles;
-};
-
-// Every bitmap the build placed in the Skins folder beside the programs.
-std::vector<NamedSkin> LoadShippedSkins() {
-    std::vector<NamedSkin> skins;
-    const QDir dir(QStringLiteral(LODRIN_SKINS_DIR));
-    for (const QString& name : dir.entryList({"*.bmp"}, QDir::Files)) {
-        NamedSkin skin{name.toStdString(), {}};
-        EXPECT_TRUE(LoadSkinFile(dir.filePath(name).toStdString(), skin.Tiles)) << skin.Name;
-        skins.push_back(std::move(skin));
-    }
-    return skins;
-}
-
 TEST(SkinMatching, ShippedSkinsAreToldApartAtTheirOwnSizeAndInTheStrip) {
-    const std::vector<NamedSkin> skins = LoadShippedSkins();
+    const std::vector<test::ShippedSkin> skins = test::LoadShippedSkins();
     ASSERT_FALSE(skins.empty()) << "no skins in " << LODRIN_SKINS_DIR;
-    for (const NamedSkin& skin : skins) {
+    for (const test::ShippedSkin& skin : skins) {
         ExpectEveryTileToldApart(OwnSizeTiles(skin.Tiles), skin.Name);
         ExpectEveryTileToldApart(StripTiles(skin.Tiles), skin.Name + " in the strip");
     }
