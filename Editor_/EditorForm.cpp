@@ -42,8 +42,8 @@ QFrame* MakePanel(QWidget* parent, const char* name) {
 
 const QString TEditorForm_::SaveDialog1Filter = QStringLiteral("关卡文档(*.xsb;*.txt)|*.xsb;*.txt");
 
-TEditorForm_::TEditorForm_(PlatformSeams platform, StartOptions options, SkinStrip& skinStrip)
-    : Platform_(platform), Options_(options), Strip_(skinStrip) {
+TEditorForm_::TEditorForm_(PlatformSeams platform, StartOptions options, TCurrentSkin& skin)
+    : Platform_(platform), Options_(options), Skin_(skin) {
     setObjectName(QStringLiteral("EditorForm_"));
     setWindowTitle(QStringLiteral("关卡编辑器 v20.01"));
     setMinimumSize(800, 560);
@@ -62,6 +62,7 @@ TEditorForm_::TEditorForm_(PlatformSeams platform, StartOptions options, SkinStr
     CreateGrid();
     CreateStatusBar();
     SkinChanged();
+    connect(&Skin_, &TCurrentSkin::Changed, this, &TEditorForm_::SkinChanged);
     SetSelect();
     ShowCounts();
     FocusCellChanged(DrawGrid1->Row(), DrawGrid1->Col());
@@ -231,7 +232,7 @@ void TEditorForm_::CreateGrid() {
     DrawGrid1 = new TEditorGrid(Panel2);
     DrawGrid1->setObjectName(QStringLiteral("DrawGrid1"));
     DrawGrid1->SetBoard(&Doc_.board);
-    DrawGrid1->SetStrip(&Strip_);
+    DrawGrid1->SetStrip(&Skin_.Strip());
     DrawGrid1->installEventFilter(this);
     Panel2->layout()->addWidget(DrawGrid1);
     connect(DrawGrid1, &TEditorGrid::CellPressed, this, &TEditorForm_::DrawGrid1MouseDown);
@@ -278,9 +279,9 @@ void TEditorForm_::SkinChanged() {
                                               {img_Floor, Floor},
                                               {img_Player, Player}};
     for (const auto& [image, code] : images) {
-        image->setPixmap(QPixmap::fromImage(Strip_.Tile(code)));
+        image->setPixmap(QPixmap::fromImage(Skin_.Strip().Tile(code)));
     }
-    Cursors_.Build(Strip_);
+    Cursors_.Build(Skin_.Strip());
     DrawGrid1->StripChanged();
     SetSelect();
 }

@@ -5,7 +5,7 @@
 #include "Editor_/EditorDocument.h"
 #include "Editor_/EditorKeys.h"
 #include "Editor_/StartOptions.h"
-#include "LoadSkin/SkinStrip.h"
+#include "LoadSkin/CurrentSkin.h"
 #include "platform/Platform.h"
 
 #include <QMainWindow>
@@ -57,15 +57,16 @@ struct EditorPartners {
 class TEditorForm_ : public QMainWindow {
     Q_OBJECT
 public:
-    // The strip holds the current skin's seven tiles; the skin chooser rewrites it.
-    TEditorForm_(PlatformSeams platform, StartOptions options, SkinStrip& skinStrip);
+    // The grid, the palette and the cursors paint from the current skin's strip
+    // and follow its changes.
+    TEditorForm_(PlatformSeams platform, StartOptions options, TCurrentSkin& skin);
     ~TEditorForm_() override;
 
     void SetPartners(EditorPartners partners) { Partners_ = std::move(partners); }
     TEditorDocument& Document() { return Doc_; }
     const StartOptions& Options() const { return Options_; }
     QString StatusText(StatusPanel panel) const;
-    // Repaints the tool pictures, the cursors and the grid from the strip.
+    // Repaints the tool pictures, the cursors and the grid from the current skin.
     void SkinChanged();
     // Writes a notice into the status bar's message panel.
     void ShowMessage(const QString& text);
@@ -206,7 +207,7 @@ private:
 
     PlatformSeams Platform_;
     StartOptions Options_;
-    SkinStrip& Strip_;
+    TCurrentSkin& Skin_;
     TEditorDocument Doc_;
     EditorPartners Partners_;
     TEditorCursors Cursors_;

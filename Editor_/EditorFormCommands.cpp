@@ -133,8 +133,9 @@ void TEditorForm_::N8Click() {
 }
 
 void TEditorForm_::bt_SkinClick() {
-    if (Partners_.SkinChooser != nullptr && Partners_.SkinChooser->ChangeSkin(Strip_)) {
-        SkinChanged();
+    // A confirmed choice repaints through the skin's change notice.
+    if (Partners_.SkinChooser != nullptr) {
+        Partners_.SkinChooser->ChangeSkin();
     }
     DrawGrid1->viewport()->update();
 }

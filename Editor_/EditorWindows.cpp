@@ -8,9 +8,9 @@ namespace lodrin {
 
 TEditorWindows::TEditorWindows(PlatformSeams platform, StartOptions options,
                                const QString& skinsFolder)
-    : Editor(platform, options, Strip) {
+    : Editor(platform, options, Skin) {
     Info = new TEditorInfForm_(&Editor);
-    SkinChooser = new TLoadSkinForm(&Editor, skinsFolder);
+    SkinChooser = new TLoadSkinForm(&Editor, skinsFolder, Skin);
     Help = new TEditorHelpForm(&Editor);
     EditorPartners partners;
     partners.Info = Info;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Editor_/EditorForm.h"
-#include "LoadSkin/SkinStrip.h"
+#include "LoadSkin/CurrentSkin.h"
 
 #include <QString>
 
@@ -18,8 +18,8 @@ class TEditorWindows {
 public:
     TEditorWindows(PlatformSeams platform, StartOptions options, const QString& skinsFolder);
 
-    // The current skin's strip, painted by the editor's grid.
-    SkinStrip Strip;
+    // The current skin, painted by every window that shows tiles.
+    TCurrentSkin Skin;
     TEditorForm_ Editor;
     TEditorInfForm_* Info = nullptr;
     TLoadSkinForm* SkinChooser = nullptr;

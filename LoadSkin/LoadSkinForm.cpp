@@ -1,6 +1,5 @@
 #include "LoadSkin/LoadSkinForm.h"
 
-#include "LoadSkin/DrawnSkin.h"
 #include "LoadSkin/SkinFile.h"
 #include "platform/PlacedChild.h"
 #include "platform/UiFont.h"
@@ -19,8 +18,8 @@ constexpr int PreviewHeight = 180;
 
 } // namespace
 
-TLoadSkinForm::TLoadSkinForm(QWidget* parent, QString skinsFolder)
-    : QDialog(parent), SkinsFolder_(std::move(skinsFolder)) {
+TLoadSkinForm::TLoadSkinForm(QWidget* parent, QString skinsFolder, TCurrentSkin& skin)
+    : QDialog(parent), SkinsFolder_(std::move(skinsFolder)), Skin_(skin) {
     setObjectName(QStringLiteral("LoadSkinForm"));
     setWindowTitle(QStringLiteral("更换皮肤"));
     setFixedSize(617, 356);
@@ -53,7 +52,6 @@ TLoadSkinForm::TLoadSkinForm(QWidget* parent, QString skinsFolder)
     connect(ListBox1, &QListWidget::itemClicked, this, &TLoadSkinForm::ListBox1Click);
     connect(ListBox1, &QListWidget::itemSelectionChanged, this, &TLoadSkinForm::ListBox1Click);
     connect(ListBox1, &QListWidget::itemDoubleClicked, this, &TLoadSkinForm::ListBox1DblClick);
-    BuildDrawnSkin(Tiles);
 }
 
 std::string TLoadSkinForm::PathOf(const QString& name) const {
@@ -118,15 +116,11 @@ void TLoadSkinForm::ListBox1DblClick() {
     accept();
 }
 
-bool TLoadSkinForm::ChangeSkin(SkinStrip& strip) {
+bool TLoadSkinForm::ChangeSkin() {
     if (exec() != QDialog::Accepted) {
         return false;
     }
-    if (!LoadSkinFile(PathOf(ChosenName_), Tiles)) {
-        BuildDrawnSkin(Tiles);
-    }
-    RewriteSkinStrip(Tiles, strip);
-    emit SkinChanged();
+    Skin_.LoadFile(PathOf(ChosenName_));
     return true;
 }
 

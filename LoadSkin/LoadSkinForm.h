@@ -1,7 +1,6 @@
 #pragma once
 
-#include "LoadSkin/SkinStrip.h"
-#include "LoadSkin/SkinTiles.h"
+#include "LoadSkin/CurrentSkin.h"
 
 #include <QDialog>
 
@@ -13,21 +12,18 @@ class QPushButton;
 namespace lodrin {
 
 // The skin chooser: lists the skin bitmaps of the Skins folder, previews the
-// clicked one with its tile size, and on confirm makes it the current skin.
-// It owns the current skin's tiles for the whole program.
+// clicked one with its tile size, and on confirm asks the current skin to load it.
 class TLoadSkinForm : public QDialog {
     Q_OBJECT
 public:
-    // skinsFolder is the folder the bitmaps are listed from.
-    TLoadSkinForm(QWidget* parent, QString skinsFolder);
+    // skinsFolder is the folder the bitmaps are listed from; skin is the one a
+    // confirmed choice replaces.
+    TLoadSkinForm(QWidget* parent, QString skinsFolder, TCurrentSkin& skin);
 
-    // The current skin, at its own tile size; the drawn skin until one is chosen.
-    SkinTiles Tiles;
-
-    // Shows the chooser; on confirm loads the chosen file (or the drawn skin when
-    // it cannot be used), rewrites the strip and tells the windows. Returns
+    // Shows the chooser; on confirm the current skin loads the chosen file (or
+    // the drawn skin when it cannot be used) and tells the windows. Returns
     // whether the skin changed.
-    bool ChangeSkin(SkinStrip& strip);
+    bool ChangeSkin();
 
     // The name of the entry clicked last while the dialog is shown.
     const QString& ChosenName() const { return ChosenName_; }
@@ -47,10 +43,6 @@ public:
     QPushButton* Button1;
     QPushButton* Button2;
 
-signals:
-    // A confirmed choice replaced the current skin: the strip and the tiles.
-    void SkinChanged();
-
 protected:
     void showEvent(QShowEvent* event) override;
 
@@ -62,6 +54,7 @@ private:
     std::string PathOf(const QString& name) const;
 
     QString SkinsFolder_;
+    TCurrentSkin& Skin_;
     QString ChosenName_;
 };
 

@@ -411,18 +411,18 @@ TEST_F(EditorCommandsTest, TrialAndRecognitionButtonsWaitForTheirWindows) {
 }
 
 TEST_F(EditorCommandsTest, AChosenSkinRepaintsThePaletteCursorsAndGrid) {
-    QImage skin(160, 80, QImage::Format_RGB32); // 40-pixel tiles, one colour each
+    QImage picture(160, 80, QImage::Format_RGB32); // 40-pixel tiles, one colour each
     const QColor colours[8] = {{10, 10, 10}, {20, 0, 0}, {30, 0, 0}, {40, 0, 0},
                                {50, 0, 0},   {60, 0, 0}, {70, 0, 0}, {80, 0, 0}};
     for (int i = 0; i < 8; ++i) {
         for (int y = 0; y < 40; ++y) {
             for (int x = 0; x < 40; ++x) {
-                skin.setPixelColor((i % 4) * 40 + x, (i / 4) * 40 + y, colours[i]);
+                picture.setPixelColor((i % 4) * 40 + x, (i / 4) * 40 + y, colours[i]);
             }
         }
     }
-    ASSERT_TRUE(skin.save(dir.filePath(QStringLiteral("mine.bmp")), "BMP"));
-    auto* chooser = new TLoadSkinForm(&form, dir.path());
+    ASSERT_TRUE(picture.save(dir.filePath(QStringLiteral("mine.bmp")), "BMP"));
+    auto* chooser = new TLoadSkinForm(&form, dir.path(), skin);
     form.SetPartners({info, help, chooser, {}, {}});
     PickTool(form.img_Wall);
     Doc().board.Set(0, 0, Wall);

@@ -97,12 +97,13 @@ protected:
     std::vector<ShownMessage>& Shown() { return platform.Messages.Shown; }
 
     TScriptedPlatform platform;
-    SkinStrip strip = PlainStrip();
-    TEditorForm_ form{platform.Seams(), {}, strip};
+    TCurrentSkin skin{PlainStrip()};
+    TEditorForm_ form{platform.Seams(), {}, skin};
     TEditorInfForm_* info = new TEditorInfForm_(&form);
     TEditorHelpForm* help = new TEditorHelpForm(&form);
     // An empty Skins folder: the chooser lists nothing.
-    TLoadSkinForm* skinChooser = new TLoadSkinForm(&form, QStringLiteral("/nonexistent/Skins"));
+    TLoadSkinForm* skinChooser =
+        new TLoadSkinForm(&form, QStringLiteral("/nonexistent/Skins"), skin);
     int trialOpened = 0;
     int recognitionOpened = 0;
 

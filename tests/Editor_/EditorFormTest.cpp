@@ -74,7 +74,7 @@ TEST_F(EditorFormTest, StartsInBrowseModeWithItsLayout) {
 }
 
 TEST_F(EditorFormTest, SlashMIsKeptForTheRecognitionWindow) {
-    TEditorForm_ other(platform.Seams(), ReadStartOptions({"/M"}), strip);
+    TEditorForm_ other(platform.Seams(), ReadStartOptions({"/M"}), skin);
     EXPECT_TRUE(other.Options().MouseWheelSwitch);
 }
 

@@ -33,12 +33,12 @@ TEST_F(EditorGridTest, CellsArePaintedFromTheStripWithOutlineAndFocusFrame) {
     EXPECT_EQ(focus.size(), QSize(60, 60));
 }
 
-TEST_F(EditorGridTest, ARewrittenStripIsPaintedAtOnce) {
-    strip.Image.fill(QColor(1, 2, 3));
-    form.SkinChanged();
+TEST_F(EditorGridTest, ANewSkinIsPaintedAtOnce) {
+    // A file that cannot be used gives the drawn skin: black floor, orange box.
+    skin.LoadFile("/nonexistent/skin.bmp");
     const QImage shot = Viewport()->grab().toImage();
-    EXPECT_EQ(shot.pixelColor(Grid().CellRect(3, 3).center()), QColor(1, 2, 3));
-    EXPECT_EQ(form.img_Box->pixmap().toImage().pixelColor(30, 30), QColor(1, 2, 3));
+    EXPECT_EQ(shot.pixelColor(Grid().CellRect(3, 3).center()), QColor(Qt::black));
+    EXPECT_EQ(form.img_Box->pixmap().toImage().pixelColor(30, 30), QColor(207, 140, 55));
 }
 
 TEST_F(EditorGridTest, ShiftWheelZoomsWithinItsLimits) {

@@ -50,12 +50,15 @@ protected:
     // Runs ChangeSkin and answers the dialog with `answer` once it is shown.
     bool ChangeSkinAnswering(std::function<void()> answer) {
         test::WhenModalShown([answer](QWidget*) { answer(); });
-        return form.ChangeSkin(strip);
+        return form.ChangeSkin();
     }
 
+    const SkinStrip& Strip() const { return skin.Strip(); }
+    const SkinTiles& Tiles() const { return skin.Tiles(); }
+
     QTemporaryDir dir;
-    TLoadSkinForm form{nullptr, dir.path()};
-    SkinStrip strip;
+    TCurrentSkin skin;
+    TLoadSkinForm form{nullptr, dir.path(), skin};
 };
 
 TEST_F(LoadSkinFormTest, LayoutAndTexts) {
@@ -77,7 +80,7 @@ TEST_F(LoadSkinFormTest, LayoutAndTexts) {
     EXPECT_EQ(form.Button1->text(), QStringLiteral("取消(&C)"));
     EXPECT_EQ(form.Button2->text(), QStringLiteral("确定(&O)"));
     EXPECT_TRUE(form.Button1->isDefault());
-    EXPECT_EQ(form.Tiles.TileSize, DrawnSkinTileSize); // the drawn skin from the start
+    EXPECT_EQ(Tiles().TileSize, SkinStrip::TileSize); // the built-in skin from the start
 }
 
 TEST_F(LoadSkinFormTest, ShowListsBitmapsOnlyAndResetsTheChoice) {
@@ -127,11 +130,11 @@ TEST_F(LoadSkinFormTest, OpensWithNothingChosenThoughTheListHasTheFocus) {
         expectNothingChosen("second opening");
         form.Button1->click();
     }));
-    EXPECT_EQ(form.Tiles.TileSize, DrawnSkinTileSize);
+    EXPECT_EQ(Tiles().TileSize, SkinStrip::TileSize); // unchanged
 }
 
 TEST_F(LoadSkinFormTest, NoSkinsFolderGivesAnEmptyList) {
-    TLoadSkinForm missing(nullptr, dir.filePath(QStringLiteral("nothing-here")));
+    TLoadSkinForm missing(nullptr, dir.filePath(QStringLiteral("nothing-here")), skin);
     missing.show();
     EXPECT_EQ(missing.ListBox1->count(), 0);
     EXPECT_FALSE(missing.Button2->isEnabled());
@@ -189,34 +192,34 @@ TEST_F(LoadSkinFormTest, UnreadableFilesShowOneSpaceAndStayDisabled) {
 
 TEST_F(LoadSkinFormTest, ConfirmedSkinRewritesTheStrip) {
     WritePicture(QStringLiteral("skin.bmp"), 160, 80);
-    QSignalSpy changed(&form, &TLoadSkinForm::SkinChanged);
+    QSignalSpy changed(&skin, &TCurrentSkin::Changed);
     ASSERT_TRUE(ChangeSkinAnswering([this] {
         Select(QStringLiteral("skin.bmp"));
         form.Button2->click();
     }));
     EXPECT_EQ(changed.count(), 1);
-    EXPECT_EQ(form.Tiles.TileSize, 40);
+    EXPECT_EQ(Tiles().TileSize, 40);
     // Strip places 0..6: floor, goal, box, box on goal, keeper, keeper on goal, wall.
     const int fileOrder[] = {0, 4, 2, 6, 1, 5, 3};
     for (int k = 0; k < 7; ++k) {
-        EXPECT_EQ(strip.Image.pixelColor(60 * k + 30, 30), test::FileOrderColours[fileOrder[k]])
+        EXPECT_EQ(Strip().Image.pixelColor(60 * k + 30, 30), test::FileOrderColours[fileOrder[k]])
             << k;
     }
-    EXPECT_EQ(strip.Image.size(), QSize(420, 60));
+    EXPECT_EQ(Strip().Image.size(), QSize(420, 60));
 }
 
 TEST_F(LoadSkinFormTest, CancelChangesNothing) {
     WritePicture(QStringLiteral("skin.bmp"), 160, 80);
-    const QImage before = strip.Image;
-    QSignalSpy changed(&form, &TLoadSkinForm::SkinChanged);
+    const QImage before = Strip().Image;
+    QSignalSpy changed(&skin, &TCurrentSkin::Changed);
     EXPECT_FALSE(ChangeSkinAnswering([this] {
         Select(QStringLiteral("skin.bmp"));
         form.Button1->click();
     }));
     EXPECT_FALSE(ChangeSkinAnswering([this] { form.close(); }));
     EXPECT_EQ(changed.count(), 0);
-    EXPECT_EQ(strip.Image, before);
-    EXPECT_EQ(form.Tiles.TileSize, DrawnSkinTileSize);
+    EXPECT_EQ(Strip().Image, before);
+    EXPECT_EQ(Tiles().TileSize, SkinStrip::TileSize);
 }
 
 TEST_F(LoadSkinFormTest, DoubleClickConfirmsEvenARefusedFileWhichGivesTheDrawnSkin) {
@@ -226,18 +229,18 @@ TEST_F(LoadSkinFormTest, DoubleClickConfirmsEvenARefusedFileWhichGivesTheDrawnSk
         Select(QStringLiteral("good.bmp"));
         form.Button2->click();
     }));
-    EXPECT_EQ(form.Tiles.TileSize, 80);
+    EXPECT_EQ(Tiles().TileSize, 80);
     ASSERT_TRUE(ChangeSkinAnswering([this] {
         Select(QStringLiteral("odd.bmp"));
         QListWidgetItem* item = form.ListBox1->currentItem();
         emit form.ListBox1->itemDoubleClicked(item);
     }));
-    EXPECT_EQ(form.Tiles.TileSize, DrawnSkinTileSize);
+    EXPECT_EQ(Tiles().TileSize, DrawnSkinTileSize);
     SkinTiles drawn;
     BuildDrawnSkin(drawn);
     SkinStrip expected;
     RewriteSkinStrip(drawn, expected);
-    EXPECT_EQ(strip.Image, expected.Image);
+    EXPECT_EQ(Strip().Image, expected.Image);
 }
 
 TEST_F(LoadSkinFormTest, RunLengthCompressedSkinsAreChosenLikeAnyOther) {
@@ -251,8 +254,8 @@ TEST_F(LoadSkinFormTest, RunLengthCompressedSkinsAreChosenLikeAnyOther) {
         Select(QStringLiteral("rle4.bmp"));
         emit form.ListBox1->itemDoubleClicked(form.ListBox1->currentItem());
     }));
-    EXPECT_EQ(form.Tiles.TileSize, 30);
-    EXPECT_EQ(strip.Image.pixelColor(60 * 2 + 30, 30), test::FileOrderColours[2]); // the box
+    EXPECT_EQ(Tiles().TileSize, 30);
+    EXPECT_EQ(Strip().Image.pixelColor(60 * 2 + 30, 30), test::FileOrderColours[2]); // the box
 }
 
 TEST_F(LoadSkinFormTest, AFileThatVanishedGivesTheDrawnSkin) {
@@ -262,7 +265,7 @@ TEST_F(LoadSkinFormTest, AFileThatVanishedGivesTheDrawnSkin) {
         QFile::remove(dir.filePath(QStringLiteral("gone.bmp")));
         form.Button2->click();
     }));
-    EXPECT_EQ(form.Tiles.TileSize, DrawnSkinTileSize);
+    EXPECT_EQ(Tiles().TileSize, DrawnSkinTileSize);
 }
 
 } // namespace

@@ -107,7 +107,7 @@ bool ShootCursors(const TEditorWindows& windows, const QDir& out) {
     sheet.fill(QColor(191, 205, 219));
     QPainter painter(&sheet);
     for (int i = 0; i < ToolCursorCount; ++i) {
-        const QImage cursor = ToolCursorImage(static_cast<ToolCursor>(i), windows.Strip);
+        const QImage cursor = ToolCursorImage(static_cast<ToolCursor>(i), windows.Skin.Strip());
         painter.drawImage(QRect(72 * i + 4, 4, 64, 64), cursor);
     }
     painter.end();
