@@ -240,7 +240,7 @@ TEST_F(SkinFileTest, PixelsRunLengthCodesLeaveOutTakeColourZero) {
                            "\x00\x02\x05\x03"                    // jump 5 right and 3 rows up
                            "\x04\x01"                            // 4 white pixels
                            "\x00\x01",                           // end of the picture
-                           16);
+                           14);
     test::Put32(bytes, 2, 54 + 8 + codes.size());
     test::Put32(bytes, 10, 54 + 8);
     test::Put16(bytes, 28, 8);
