@@ -28,11 +28,13 @@ level_file() {
     echo "$level"
 }
 
+# The windows as a Chinese desktop shows them: the file dialog's dates and sizes
+# follow the system's locale.
 run() {
     if command -v xvfb-run >/dev/null; then
-        xvfb-run -a -s "-screen 0 1280x1024x24" "$@"
+        xvfb-run -a -s "-screen 0 1280x1024x24" env LANG=zh_CN.UTF-8 "$@"
     else
-        QT_QPA_PLATFORM=offscreen "$@"
+        QT_QPA_PLATFORM=offscreen LANG=zh_CN.UTF-8 "$@"
     fi
 }
 

@@ -1,5 +1,8 @@
 // The main function of the window test programs: a QApplication on Qt's
-// offscreen platform around the GoogleTest run.
+// offscreen platform, with Qt's Chinese texts as the programs install them,
+// around the GoogleTest run.
+
+#include "platform/QtTranslation.h"
 
 #include <QApplication>
 
@@ -10,6 +13,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
+    const lodrin::TQtTranslation chinese;
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

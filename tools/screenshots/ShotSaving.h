@@ -3,30 +3,54 @@
 // Saving the pictures of the screenshot drivers.
 
 #include <QApplication>
+#include <QCursor>
 #include <QDir>
+#include <QEventLoop>
 #include <QPixmap>
+#include <QScreen>
+#include <QTimer>
+#include <QToolTip>
 #include <QWidget>
 
 #include <cstdio>
 
 namespace lodrin::shots {
 
-// Lets the windows lay themselves out and paint.
+// Lets the windows lay themselves out and paint, and the display's pointer
+// events arrive.
 inline void Settle() {
     for (int i = 0; i < 5; ++i) {
         QApplication::processEvents();
     }
+    QEventLoop pause;
+    QTimer::singleShot(100, &pause, &QEventLoop::quit);
+    pause.exec();
+    QApplication::processEvents();
 }
 
-// Saves a picture of the window as folder/name and prints the path.
+// Puts the pointer in the screen's far corner, away from every window, so no
+// button is lit, no tooltip shows and no hint stands in a status bar: the
+// windows as a user sees them at rest.
+inline void ParkPointer() {
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        QCursor::setPos(screen, screen->geometry().bottomRight());
+    }
+    QToolTip::hideText();
+}
+
+// Saves a picture of the window as folder/name, with the pointer parked, and
+// prints the path.
 inline bool Save(QWidget* window, const QDir& folder, const char* name) {
+    ParkPointer();
     Settle();
     const QString path = folder.filePath(QString::fromLatin1(name));
     if (!window->grab().save(path)) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        std::fprintf(stderr, "cannot write %s
+", qPrintable(path));
         return false;
     }
-    std::printf("%s\n", qPrintable(path));
+    std::printf("%s
+", qPrintable(path));
     return true;
 }
 
