@@ -86,6 +86,8 @@ protected:
 TEST_F(RecognitionInEditorTest, YesTakesOverEveryCellWithOneUndoStep) {
     Doc().board = test::BoardFromRows({"....."});
     Doc().Saved = true;
+    Grid().SetTopRow(40);
+    Grid().SetLeftCol(30);
     Visit([this] {
         OpenPicture(CellColours(300, 200), "cells.png");
         recog.Results.SetXSB("#@-\n-$.");
@@ -101,6 +103,8 @@ TEST_F(RecognitionInEditorTest, YesTakesOverEveryCellWithOneUndoStep) {
     EXPECT_TRUE(form.N6->isChecked());
     EXPECT_FALSE(form.N7->isChecked());
     EXPECT_EQ(form.StatusText(StatusPanel::Boxes), QStringLiteral("2"));
+    EXPECT_EQ(Grid().TopRow(), 0); // the level is shown from its top-left corner
+    EXPECT_EQ(Grid().LeftCol(), 0);
     // While the level is in force, the editor's strokes reach RecogMap.
     PickTool(form.img_Wall);
     Click(1, 0);

@@ -45,12 +45,10 @@ inline bool Save(QWidget* window, const QDir& folder, const char* name) {
     Settle();
     const QString path = folder.filePath(QString::fromLatin1(name));
     if (!window->grab().save(path)) {
-        std::fprintf(stderr, "cannot write %s
-", qPrintable(path));
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         return false;
     }
-    std::printf("%s
-", qPrintable(path));
+    std::printf("%s\n", qPrintable(path));
     return true;
 }
 
