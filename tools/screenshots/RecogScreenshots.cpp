@@ -81,6 +81,7 @@ void Type(TRecogValueBox* box, int value) {
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(box, QString::number(value));
     QTest::keyClick(box, Qt::Key_Return);
+    QTest::keyClick(box, Qt::Key_End); // no selection left to show
 }
 
 // The display point in the middle of grid cell (row, col).
