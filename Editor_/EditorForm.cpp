@@ -2,6 +2,7 @@
 
 #include "Editor_/CommandIcons.h"
 #include "Editor_/EditorGrid.h"
+#include "Editor_/LevelFileReader.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -43,8 +44,9 @@ QFrame* MakePanel(QWidget* parent, const char* name) {
 const QString TEditorForm_::SaveDialog1Filter = QStringLiteral("关卡文档(*.xsb;*.txt)|*.xsb;*.txt");
 
 TEditorForm_::TEditorForm_(PlatformSeams platform, StartOptions options, TCurrentSkin& skin)
-    : Platform_(platform), Options_(options), Skin_(skin) {
+    : Platform_(platform), Options_(options), Skin_(skin), FileReader_(new TLevelFileReader(this)) {
     setObjectName(QStringLiteral("EditorForm_"));
+    setAcceptDrops(true); // a level file dropped on the window opens
     setWindowTitle(QStringLiteral("关卡编辑器 v20.01"));
     setMinimumSize(800, 560);
     resize(800, 561);
@@ -373,6 +375,7 @@ void TEditorForm_::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     ShowMode();
     DrawGrid1->setFocus();
+    OpenStartFile();
 }
 
 void TEditorForm_::ShowMode() {

@@ -15,6 +15,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Lodrin")); // settings: ~/.config/Lodrin/
     QApplication::setApplicationName(QStringLiteral("LodrinEditor"));
     QApplication::setFont(lodrin::UiFont(12));
     std::vector<std::string> arguments;

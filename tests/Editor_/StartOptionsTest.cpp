@@ -18,5 +18,27 @@ TEST(StartOptionsTest, OnlyALoneSlashMCounts) {
     EXPECT_FALSE(ReadStartOptions(Args{"/mm"}).MouseWheelSwitch);
 }
 
+TEST(StartOptionsTest, LevelFileIsTheFirstArgumentThatIsNotTheSwitch) {
+    using Args = std::vector<std::string>;
+    struct Case {
+        Args args;
+        std::string file;
+        bool wheel;
+    };
+    const Case cases[] = {
+        {{}, "", false},
+        {{"/m"}, "", true},
+        {{"levels.xsb"}, "levels.xsb", false},
+        {{"/m", "levels.xsb"}, "levels.xsb", false},
+        {{"/M", "a.xsb", "b.xsb"}, "a.xsb", false},
+        {{"a.xsb", "/m"}, "a.xsb", false},
+    };
+    for (const Case& c : cases) {
+        const StartOptions options = ReadStartOptions(c.args);
+        EXPECT_EQ(options.LevelFile, c.file);
+        EXPECT_EQ(options.MouseWheelSwitch, c.wheel);
+    }
+}
+
 } // namespace
 } // namespace lodrin
