@@ -4,6 +4,7 @@
 #include "board/LevelPreview.h"
 
 #include <QAbstractTableModel>
+#include <QApplication>
 #include <QCache>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -11,7 +12,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QPainter>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -24,6 +27,27 @@ const QSize PictureBox(96, 58);
 constexpr int CachedPictures = 600;
 
 enum Column { NumberColumn, PictureColumn, TitleColumn, SizeColumn, BoxesColumn, ColumnCount };
+
+// Paints a level's picture in the middle of its cell, in its own colours also
+// when the row is selected.
+class TPictureDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem background = option;
+        initStyleOption(&background, index);
+        background.icon = QIcon();
+        background.features &= ~QStyleOptionViewItem::HasDecoration;
+        const QWidget* view = background.widget;
+        (view != nullptr ? view->style() : QApplication::style())
+            ->drawControl(QStyle::CE_ItemViewItem, &background, painter, view);
+        const QPixmap picture = index.data(Qt::DecorationRole).value<QPixmap>();
+        QRect target(QPoint(), picture.size());
+        target.moveCenter(option.rect.center());
+        painter->drawPixmap(target, picture);
+    }
+};
 
 } // namespace
 
@@ -167,6 +191,7 @@ TLevelChooserForm::TLevelChooserForm(QWidget* parent, const TCurrentSkin& skin)
     header->resizeSection(PictureColumn, PictureBox.width() + 12);
     header->resizeSection(SizeColumn, 84);
     header->resizeSection(BoxesColumn, 56);
+    lv_Levels->setItemDelegateForColumn(PictureColumn, new TPictureDelegate(lv_Levels));
     layout->addWidget(lv_Levels, 1);
 
     auto* buttons = new QHBoxLayout;
@@ -198,10 +223,9 @@ void TLevelChooserForm::Fill(std::shared_ptr<const LevelCollection> collection,
     setWindowTitle(QStringLiteral("选择关卡 - ") + fileName);
     Model_->Reset(nullptr);
     Model_->ClearPictures();
+    Chooser_.reset();
+    ed_Filter->clear(); // no chooser yet: nothing to filter
     Chooser_ = std::make_unique<TLevelChooser>(std::move(collection));
-    ed_Filter->blockSignals(true);
-    ed_Filter->clear();
-    ed_Filter->blockSignals(false);
     Model_->Reset(Chooser_.get());
     connect(lv_Levels->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &TLevelChooserForm::CurrentRowChanged, Qt::UniqueConnection);

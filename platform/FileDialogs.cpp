@@ -40,7 +40,8 @@ QListWidget* RecentList(QWidget* parent, const QStringList& recent) {
 
 // Qt's own file view, embedded, starting at the file.
 QFileDialog* FileView(QWidget* parent, const QString& filter, const QString& start) {
-    auto* view = new QFileDialog(parent, Qt::Widget);
+    auto* view = new QFileDialog(parent);
+    view->setWindowFlags(Qt::Widget); // QDialog makes itself a window whatever it is given
     view->setOption(QFileDialog::DontUseNativeDialog);
     view->setFileMode(QFileDialog::ExistingFile);
     view->setNameFilters(QtFileFilter(filter).split(QStringLiteral(";;")));
@@ -102,7 +103,7 @@ std::optional<QString> TQtFileDialogs::OpenFileNameFrom(QWidget* parent, const Q
                          dialog.accept();
                      });
     QObject::connect(files, &QFileDialog::rejected, &dialog, &QDialog::reject);
-    dialog.resize(760, start.Recent.isEmpty() ? 480 : 600);
+    dialog.resize(860, start.Recent.isEmpty() ? 500 : 620);
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
