@@ -183,7 +183,9 @@ void TEditorForm_::CreateCommandBar() {
          {std::pair{sb_Clear, PopupMenu4}, std::pair{sb_Xsb_OK, PopupMenu3}}) {
         button->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(button, &QWidget::customContextMenuRequested, this,
-                [button, menu](const QPoint& pos) { menu->popup(button->mapToGlobal(pos)); });
+                [button = button, menu = menu](const QPoint& pos) {
+                    menu->popup(button->mapToGlobal(pos));
+                });
     }
 }
 
