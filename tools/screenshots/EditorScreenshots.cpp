@@ -9,6 +9,7 @@
 #include "LoadSkin/LoadSkinForm.h"
 #include "platform/ScriptedPlatform.h"
 #include "platform/UiFont.h"
+#include "tools/screenshots/WindowShots.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -25,24 +26,7 @@
 namespace {
 
 using namespace lodrin;
-
-// Lets the windows lay themselves out and paint.
-void Settle() {
-    for (int i = 0; i < 5; ++i) {
-        QApplication::processEvents();
-    }
-}
-
-bool Save(QWidget* window, const QDir& folder, const char* name) {
-    Settle();
-    const QString path = folder.filePath(QString::fromLatin1(name));
-    if (!window->grab().save(path)) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-        return false;
-    }
-    std::printf("%s\n", qPrintable(path));
-    return true;
-}
+using shots::Save;
 
 QString ReadText(const QString& path) {
     QFile file(path);

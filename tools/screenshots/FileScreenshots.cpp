@@ -9,6 +9,7 @@
 #include "Editor_/LevelFileSettings.h"
 #include "platform/ScriptedPlatform.h"
 #include "platform/UiFont.h"
+#include "tools/screenshots/WindowShots.h"
 
 #include <QApplication>
 #include <QDir>
@@ -26,23 +27,8 @@
 namespace {
 
 using namespace lodrin;
-
-void Settle() {
-    for (int i = 0; i < 5; ++i) {
-        QApplication::processEvents();
-    }
-}
-
-bool Save(QWidget* window, const QDir& folder, const char* name) {
-    Settle();
-    const QString path = folder.filePath(QString::fromLatin1(name));
-    if (!window->grab().save(path)) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-        return false;
-    }
-    std::printf("%s\n", qPrintable(path));
-    return true;
-}
+using shots::Save;
+using shots::Settle;
 
 // Runs `steps` on the next modal window once it shows.
 void WhenModal(std::function<void(QWidget*)> steps) {
