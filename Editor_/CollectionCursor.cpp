@@ -5,8 +5,9 @@ namespace lodrin {
 bool TCollectionCursor::OpenLevel(TEditorDocument& doc,
                                   std::shared_ptr<const LevelCollection> collection,
                                   std::size_t index, const ConfirmFn& confirm) {
+    // The board takes no more than 100 rows of 100 cells, so no more are kept.
     TMapNode level;
-    if (collection == nullptr || !ReadCollectionLevel(*collection, index, level) ||
+    if (collection == nullptr || !ReadCollectionLevel(*collection, index, level, BoardSize) ||
         !doc.OpenLevel(std::move(level), confirm)) {
         return false;
     }

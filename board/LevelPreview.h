@@ -1,5 +1,7 @@
 #pragma once
 
+#include "board/CellCode.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
