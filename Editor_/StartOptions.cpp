@@ -3,19 +3,56 @@
 namespace lodrin {
 namespace {
 
-bool IsMouseWheelSwitch(const std::string& argument) {
-    return argument == "/m" || argument == "/M";
+bool IsOption(const std::string& argument) {
+    return !argument.empty() && argument.front() == '-';
+}
+
+// Reads one option; returns false when it is not one of the editor's.
+bool ReadOption(const std::string& option, StartOptions& options) {
+    if (option == "-h" || option == "--help") {
+        options.ShowHelp = true;
+    } else if (option == "-v" || option == "--version") {
+        options.ShowVersion = true;
+    } else if (option == "--list-skins") {
+        options.ListSkins = true;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void KeepFirstError(StartOptions& options, std::string error) {
+    if (options.Error.empty()) {
+        options.Error = std::move(error);
+    }
+}
+
+void ReadLevelFile(const std::string& argument, StartOptions& options) {
+    if (argument.empty()) {
+        KeepFirstError(options, "empty file name");
+    } else if (!options.LevelFile.empty()) {
+        KeepFirstError(options, "only one level file can be opened: " + argument);
+    } else {
+        options.LevelFile = argument;
+    }
 }
 
 } // namespace
 
 StartOptions ReadStartOptions(const std::vector<std::string>& arguments) {
     StartOptions options;
-    options.MouseWheelSwitch = arguments.size() == 1 && IsMouseWheelSwitch(arguments.front());
+    bool optionsEnded = false;
     for (const std::string& argument : arguments) {
-        if (!IsMouseWheelSwitch(argument)) {
-            options.LevelFile = argument;
-            break;
+        if (!optionsEnded && argument == "--") {
+            optionsEnded = true;
+        } else if (!optionsEnded && (argument == "/m" || argument == "/M")) {
+            options.MouseWheelSwitch = true;
+        } else if (!optionsEnded && IsOption(argument)) {
+            if (!ReadOption(argument, options)) {
+                KeepFirstError(options, "unknown option: " + argument);
+            }
+        } else {
+            ReadLevelFile(argument, options);
         }
     }
     return options;
