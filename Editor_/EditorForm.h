@@ -77,6 +77,10 @@ public:
     // Shows the document's box and goal counters in the status bar.
     void ShowCounts();
 
+    // Scrolls the grid so the level is seen from its top-left corner, after a
+    // level came onto the board; the cell size stays.
+    void ShowLevelCorner();
+
     // Applies the current tool: panel colours, grid cursor and grid menu.
     void SetSelect();
 

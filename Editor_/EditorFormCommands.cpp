@@ -76,7 +76,12 @@ void TEditorForm_::sb_LoadClick() {
     const std::string text = ToUtf8(data->text());
     if (Doc_.Paste(text, [this](std::string_view question) { return Confirm(question); })) {
         BoardChanged();
+        ShowLevelCorner();
     }
+}
+
+void TEditorForm_::ShowLevelCorner() {
+    DrawGrid1->SetView(RevealLevelCorner(LevelBounds(Doc_.board), DrawGrid1->View()));
 }
 
 void TEditorForm_::sb_UnDoClick() {

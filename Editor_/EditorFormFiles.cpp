@@ -110,6 +110,7 @@ void TEditorForm_::OpenCollectionLevel(const std::shared_ptr<const LevelCollecti
 void TEditorForm_::ShowCollectionStep(bool opened) {
     if (opened) {
         BoardChanged();
+        ShowLevelCorner();
     }
     ShowMessage(QString::fromStdString(Collection_.PositionText()));
 }

@@ -53,6 +53,18 @@ QFileDialog* FileView(QWidget* parent, const QString& filter, const QString& sta
     return view;
 }
 
+// A filter's description without the list of patterns it may end with, as in
+// "关卡文档(*.xsb;*.txt)": Qt shows the patterns after the description itself.
+QString WithoutPatternList(const QString& description) {
+    const QString text = description.trimmed();
+    const qsizetype open = text.lastIndexOf(QLatin1Char('('));
+    if (open <= 0 || !text.endsWith(QLatin1Char(')')) ||
+        !text.mid(open).contains(QLatin1Char('*'))) {
+        return text;
+    }
+    return text.left(open).trimmed();
+}
+
 } // namespace
 
 QString QtFileFilter(const QString& filter) {
@@ -63,8 +75,8 @@ QString QtFileFilter(const QString& filter) {
         for (QString& p : patterns) {
             p = p.trimmed();
         }
-        entries << parts[i] + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
-                       QLatin1Char(')');
+        entries << WithoutPatternList(parts[i]) + QStringLiteral(" (") +
+                       patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
     }
     return entries.join(QStringLiteral(";;"));
 }

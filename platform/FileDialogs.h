@@ -10,7 +10,10 @@ class QWidget;
 namespace lodrin {
 
 // Turns a filter written as "description|patterns|description|patterns", with
-// patterns joined by ';', into Qt's form "description (p1 p2);;...".
+// patterns joined by ';', into Qt's form "description (p1 p2);;...". A list of
+// patterns in brackets at the end of a description is left out there, so Qt
+// shows the patterns once: "关卡文档(*.xsb;*.txt)|*.xsb;*.txt" gives
+// "关卡文档 (*.xsb *.txt)".
 QString QtFileFilter(const QString& filter);
 
 // Where an open dialog starts, and the files it offers above its folder view.

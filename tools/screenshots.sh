@@ -18,11 +18,13 @@ shared="${LODRIN_SHARED_DIR:-../shared}"
 mkdir -p "$out"
 cmake --preset default >/dev/null
 
+# The windows as a Chinese desktop shows them: the file dialog's dates and sizes
+# follow the system's locale.
 run() {
     if command -v xvfb-run >/dev/null; then
-        xvfb-run -a -s "-screen 0 1280x1024x24" "$@"
+        xvfb-run -a -s "-screen 0 1280x1024x24" env LANG=zh_CN.UTF-8 "$@"
     else
-        QT_QPA_PLATFORM=offscreen "$@"
+        QT_QPA_PLATFORM=offscreen LANG=zh_CN.UTF-8 "$@"
     fi
 }
 

@@ -71,6 +71,8 @@ protected:
 
 TEST_F(EditorFilesTest, CtrlOReadsTheChosenFileOffTheWindowThread) {
     const QString path = Write("one.xsb", "#####\n#@$.#\n#####\nTitle: Only\nAuthor: Me\n");
+    Grid().SetTopRow(40); // the view is far from where the level will be
+    Grid().SetLeftCol(40);
     platform.Files.Names.push_back(path);
     Key(Qt::Key_O, Qt::ControlModifier);
     // The key has returned before the read was handed over: the window is free meanwhile.
@@ -84,6 +86,8 @@ TEST_F(EditorFilesTest, CtrlOReadsTheChosenFileOffTheWindowThread) {
     EXPECT_TRUE(Shown().empty()); // an empty board is overwritten without a question
     EXPECT_EQ(Status(), QStringLiteral("第 1 / 1 关"));
     EXPECT_EQ(form.StatusText(StatusPanel::Boxes), QStringLiteral("1"));
+    EXPECT_EQ(Grid().TopRow(), 0); // the level is seen from its top-left corner
+    EXPECT_EQ(Grid().LeftCol(), 0);
     EXPECT_EQ(form.windowTitle(), QStringLiteral("关卡编辑器 v20.01"));
     EXPECT_TRUE(TEditorForm_::OpenDialogFilter.contains(TEditorForm_::SaveDialog1Filter.left(8)));
     EXPECT_TRUE(TEditorForm_::OpenDialogFilter.contains(QStringLiteral("*.sok")));
@@ -215,8 +219,10 @@ TEST_F(EditorFilesTest, NextAndPreviousLevelWithCtrlShiftPageKeys) {
     OpenWithKeys(path);
     ASSERT_EQ(Doc().MapNode.Title, "Delta");
     const Qt::KeyboardModifiers ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
+    Grid().SetLeftCol(30);
     Key(Qt::Key_PageDown, ctrlShift);
     EXPECT_EQ(Doc().MapNode.Title, "Epsilon");
+    EXPECT_EQ(Grid().LeftCol(), 0);
     EXPECT_EQ(Shown().size(), 1u); // the board held Delta: the overwrite question
     EXPECT_EQ(Status(), QStringLiteral("第 5 / 5 关"));
     Key(Qt::Key_PageDown, ctrlShift); // past the last level: nothing, not even a question

@@ -1,6 +1,9 @@
 // The main function of the window test programs: a QApplication on Qt's
-// offscreen platform around the GoogleTest run. The program's settings go to a
-// temporary folder, never to the user's own configuration.
+// offscreen platform, with Qt's Chinese texts as the programs install them,
+// around the GoogleTest run. The program's settings go to a temporary folder,
+// never to the user's own configuration.
+
+#include "platform/QtTranslation.h"
 
 #include <QApplication>
 #include <QSettings>
@@ -13,6 +16,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
+    const lodrin::TQtTranslation chinese;
     QApplication::setOrganizationName(QStringLiteral("LodrinTests"));
     const QTemporaryDir settings;
     for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat}) {
