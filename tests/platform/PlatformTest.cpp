@@ -194,8 +194,9 @@ TEST(ScriptedPlatformTest, AnswersInOrderThenTheSafeDefaults) {
     EXPECT_EQ(seams.Files.SaveFileName(nullptr, QStringLiteral("f")), QStringLiteral("a.xsb"));
     EXPECT_FALSE(seams.Files.SaveFileName(nullptr, QStringLiteral("f")).has_value());
     EXPECT_FALSE(seams.Files.OpenFileName(nullptr, QStringLiteral("g")).has_value());
-    EXPECT_FALSE(seams.Files.OpenFileNameFrom(nullptr, QStringLiteral("h"), {QStringLiteral("p"), {}})
-                     .has_value());
+    EXPECT_FALSE(
+        seams.Files.OpenFileNameFrom(nullptr, QStringLiteral("h"), {QStringLiteral("p"), {}})
+            .has_value());
     EXPECT_EQ(platform.Files.Filters.size(), 4);
     ASSERT_EQ(platform.Files.Starts.size(), 1u);
     EXPECT_EQ(platform.Files.Starts[0].Path, QStringLiteral("p"));

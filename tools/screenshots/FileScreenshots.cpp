@@ -7,6 +7,7 @@
 #include "Editor_/LevelChooserForm.h"
 #include "Editor_/LevelFileReader.h"
 #include "Editor_/LevelFileSettings.h"
+#include "platform/QtTranslation.h"
 #include "platform/ScriptedPlatform.h"
 #include "platform/UiFont.h"
 #include "tools/screenshots/WindowShots.h"
@@ -105,6 +106,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     QApplication::setFont(UiFont(12));
+    const TQtTranslation chinese; // Qt's own texts in the file view, as the editor shows them
     QApplication::setOrganizationName(QStringLiteral("LodrinScreenshots"));
     const QTemporaryDir settings; // the recent files of this run only
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
