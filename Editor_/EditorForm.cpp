@@ -1,6 +1,7 @@
 #include "Editor_/EditorForm.h"
 
 #include "Editor_/EditorGrid.h"
+#include "Editor_/LevelFileReader.h"
 #include "platform/CommandIcons.h"
 #include "platform/WindowParts.h"
 
@@ -20,8 +21,9 @@ namespace lodrin {
 const QString TEditorForm_::SaveDialog1Filter = QStringLiteral("关卡文档(*.xsb;*.txt)|*.xsb;*.txt");
 
 TEditorForm_::TEditorForm_(PlatformSeams platform, StartOptions options, TCurrentSkin& skin)
-    : Platform_(platform), Options_(options), Skin_(skin) {
+    : Platform_(platform), Options_(options), Skin_(skin), FileReader_(new TLevelFileReader(this)) {
     setObjectName(QStringLiteral("EditorForm_"));
+    setAcceptDrops(true); // a level file dropped on the window opens
     setWindowTitle(QStringLiteral("关卡编辑器 v20.01"));
     setMinimumSize(800, 560);
     resize(800, 561);
@@ -153,9 +155,10 @@ void TEditorForm_::CreateCommandBar() {
     for (auto [button, menu] :
          {std::pair{sb_Clear, PopupMenu4}, std::pair{sb_Xsb_OK, PopupMenu3}}) {
         button->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(
-            button, &QWidget::customContextMenuRequested, this,
-            [at = button, popup = menu](const QPoint& pos) { popup->popup(at->mapToGlobal(pos)); });
+        connect(button, &QWidget::customContextMenuRequested, this,
+                [button = button, menu = menu](const QPoint& pos) {
+                    menu->popup(button->mapToGlobal(pos));
+                });
     }
 }
 
@@ -333,6 +336,7 @@ void TEditorForm_::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     ShowMode();
     DrawGrid1->setFocus();
+    OpenStartFile();
 }
 
 void TEditorForm_::ShowMode() {

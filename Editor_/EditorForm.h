@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Editor_/CollectionCursor.h"
 #include "Editor_/EditorCursors.h"
 #include "Editor_/EditorDocument.h"
 #include "Editor_/EditorKeys.h"
@@ -13,6 +14,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <memory>
 
 class QAction;
 class QFrame;
@@ -27,6 +29,8 @@ namespace lodrin {
 class TEditorGrid;
 class TEditorHelpForm;
 class TEditorInfForm_;
+class TLevelChooserForm;
+class TLevelFileReader;
 class TLoadSkinForm;
 
 // The panels of the status bar, left to right.
@@ -112,6 +116,22 @@ public:
     // Picks the tool of a palette picture.
     void ToolClick(EditTool tool);
 
+    // Level files. Ctrl+O: the open dialog, starting at the last opened file
+    // and offering the recent ones, then the chosen file.
+    void OpenFileClick();
+    // Reads a level file off the window thread; then one level goes onto the
+    // board, several open the chooser, and a file without a level or that
+    // cannot be read gets an error box.
+    void OpenLevelFile(const QString& path);
+    // The next and the previous level of the last opened collection.
+    void NextLevelClick();
+    void PreviousLevelClick();
+    TLevelFileReader& FileReader() { return *FileReader_; }
+    // The chooser of a collection's levels (made when first needed).
+    TLevelChooserForm* LevelChooser();
+    // The open dialog's file types.
+    static const QString OpenDialogFilter;
+
     // The key tables; the window sees keys before its controls do.
     bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
     void FormKeyPress(int key, const QString& text);
@@ -179,6 +199,8 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void CreateCommandBar();
@@ -210,6 +232,16 @@ private:
     void DrawGrid1MouseUp();
     void FocusCellChanged(int row, int col);
     void ReferenceLayersChanged();
+    // A level file was read: shows its error, or opens its level or the chooser.
+    void FileReadDone(const QString& path, LevelFileRead read);
+    // Opens the level file of the command line, once, when the window first shows.
+    void OpenStartFile();
+    // Puts level `index` of the collection onto the board, after the question.
+    void OpenCollectionLevel(const std::shared_ptr<const LevelCollection>& collection,
+                             std::size_t index);
+    // Shows the board when a level of the collection was opened, and the
+    // collection position either way.
+    void ShowCollectionStep(bool opened);
 
     PlatformSeams Platform_;
     StartOptions Options_;
@@ -225,6 +257,10 @@ private:
         QFrame* Panel;
     };
     std::map<QObject*, PaletteTool> ToolImages_;
+    TLevelFileReader* FileReader_;
+    TLevelChooserForm* LevelChooser_ = nullptr;
+    TCollectionCursor Collection_;
+    bool StartFileOpened_ = false;
 };
 
 } // namespace lodrin

@@ -283,6 +283,15 @@ void TEditorForm_::RunCommand(EditorCommand command) {
     case EditorCommand::Undo:
         sb_UnDoClick();
         break;
+    case EditorCommand::OpenFile:
+        OpenFileClick();
+        break;
+    case EditorCommand::NextLevel:
+        NextLevelClick();
+        break;
+    case EditorCommand::PreviousLevel:
+        PreviousLevelClick();
+        break;
     }
 }
 

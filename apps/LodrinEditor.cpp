@@ -47,6 +47,7 @@ int main(int argc, char** argv) {
         return answered;
     }
     QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Lodrin")); // settings: ~/.config/Lodrin/
     QApplication::setApplicationName(QStringLiteral("LodrinEditor"));
     QGuiApplication::setDesktopFileName(QStringLiteral(LODRIN_APP_ID_PREFIX ".LodrinEditor"));
     QApplication::setFont(lodrin::UiFont(12));

@@ -2,7 +2,8 @@
 # Builds the screenshot drivers and saves PNGs of the windows in the states worth
 # looking at, under a virtual X display (Qt's offscreen platform when Xvfb is missing).
 #   tools/screenshots.sh [-o FOLDER] [SECTION...]
-# Sections: editor (LodrinEditor's windows), recognition (the recognition window in
+# Sections: editor (LodrinEditor's windows), files (level collections opened in the
+# editor: the open dialog, the level chooser), recognition (the recognition window in
 # each mode and the editor's reference pictures), solutions (the LodrinSolutions
 # import window). Without one, all are made. Default folder: build/screenshots.
 set -euo pipefail
@@ -13,7 +14,7 @@ if [ "${1:-}" = "-o" ]; then
     shift 2
 fi
 sections=("$@")
-[ ${#sections[@]} -eq 0 ] && sections=(editor recognition solutions)
+[ ${#sections[@]} -eq 0 ] && sections=(editor files recognition solutions)
 shared="${LODRIN_SHARED_DIR:-../shared}"
 mkdir -p "$out"
 cmake --preset default >/dev/null
@@ -45,6 +46,15 @@ for section in "${sections[@]}"; do
         cmake --build --preset default --target lodrin_editor_screenshots
         run build/tools/lodrin_editor_screenshots "$out" "$level" build/bin/Skins
         ;;
+    files)
+        levels="$shared/data/levels"
+        if [ ! -d "$levels" ]; then
+            echo "screenshots: no level collections at $levels (set LODRIN_SHARED_DIR)" >&2
+            exit 1
+        fi
+        cmake --build --preset default --target lodrin_file_screenshots
+        run build/tools/lodrin_file_screenshots "$out" "$levels" build/bin/Skins
+        ;;
     recognition)
         level=$(level_file)
         cmake --build --preset default --target lodrin_recog_screenshots
@@ -55,7 +65,7 @@ for section in "${sections[@]}"; do
         run build/bin/lodrin_screenshots "$out" solutions
         ;;
     *)
-        echo "screenshots: unknown section $section (editor, recognition, solutions)" >&2
+        echo "screenshots: unknown section $section (editor, files, recognition, solutions)" >&2
         exit 2
         ;;
     esac

@@ -8,17 +8,21 @@
 #include "platform/ScriptedPlatform.h"
 #include "platform/UiFont.h"
 #include "support/ModalAnswer.h"
+#include "support/TempDir.h"
 
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QLabel>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <vector>
 
 namespace lodrin {
@@ -136,6 +140,42 @@ TEST(FileDialogsTest, FiltersTurnIntoQtsForm) {
     EXPECT_EQ(QtFileFilter(QStringLiteral("dangling")), QString());
 }
 
+TEST(FileDialogsTest, OpenDialogOffersTheRecentFilesAboveItsFolderView) {
+    test::TempDir dir;
+    QStringList files;
+    for (const char* name : {"a.xsb", "b.xsb"}) {
+        std::ofstream(dir.Path() / name) << "#";
+        files << QString::fromStdString((dir.Path() / name).string());
+    }
+    TQtFileDialogs dialogs;
+    test::WhenModalShown([&files](QWidget* dialog) {
+        auto* recent = dialog->findChild<QListWidget*>(QStringLiteral("RecentFiles"));
+        ASSERT_NE(recent, nullptr);
+        ASSERT_EQ(recent->count(), 2);
+        EXPECT_TRUE(recent->item(0)->text().startsWith(QStringLiteral("b.xsb")));
+        auto* view = dialog->findChild<QFileDialog*>();
+        ASSERT_NE(view, nullptr);
+        EXPECT_FALSE(view->isWindow()); // part of the dialog, not a window of its own
+        EXPECT_EQ(view->selectedFiles(), QStringList{files[0]});
+        recent->setCurrentRow(1);
+        QTest::keyClick(recent, Qt::Key_Return);
+    });
+    const QString filter = QStringLiteral("Levels|*.xsb");
+    EXPECT_EQ(dialogs.OpenFileNameFrom(nullptr, filter, {files[0], {files[1], files[0]}}),
+              files[0]);
+    test::WhenModalShown([](QWidget* dialog) {
+        EXPECT_EQ(dialog->findChild<QListWidget*>(QStringLiteral("RecentFiles")), nullptr);
+        dialog->findChild<QFileDialog*>()->reject();
+    });
+    EXPECT_FALSE(dialogs.OpenFileNameFrom(nullptr, filter, {files[1], {}}).has_value());
+    test::WhenModalShown([&files](QWidget* dialog) {
+        auto* view = dialog->findChild<QFileDialog*>();
+        view->selectFile(files[1]);
+        static_cast<QDialog*>(view)->accept(); // what its Open button does
+    });
+    EXPECT_EQ(dialogs.OpenFileNameFrom(nullptr, filter, {}), files[1]);
+}
+
 TEST(UiFontTest, PicksAnInstalledFamilyAtThePixelSize) {
     const QString family = UiFontFamily();
     EXPECT_FALSE(family.isEmpty());
@@ -164,7 +204,12 @@ TEST(ScriptedPlatformTest, AnswersInOrderThenTheSafeDefaults) {
     EXPECT_EQ(seams.Files.SaveFileName(nullptr, QStringLiteral("f")), QStringLiteral("a.xsb"));
     EXPECT_FALSE(seams.Files.SaveFileName(nullptr, QStringLiteral("f")).has_value());
     EXPECT_FALSE(seams.Files.OpenFileName(nullptr, QStringLiteral("g")).has_value());
-    EXPECT_EQ(platform.Files.Filters.size(), 3);
+    EXPECT_FALSE(
+        seams.Files.OpenFileNameFrom(nullptr, QStringLiteral("h"), {QStringLiteral("p"), {}})
+            .has_value());
+    EXPECT_EQ(platform.Files.Filters.size(), 4);
+    ASSERT_EQ(platform.Files.Starts.size(), 1u);
+    EXPECT_EQ(platform.Files.Starts[0].Path, QStringLiteral("p"));
 
     platform.Modifiers.Modifiers = Qt::ControlModifier;
     EXPECT_TRUE(seams.Modifiers.CtrlDown());

@@ -7,12 +7,12 @@
 #include "Editor_/EditorInfForm.h"
 #include "Editor_/EditorWindows.h"
 #include "LoadSkin/LoadSkinForm.h"
-#include "ShotSaving.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
 #include "platform/QtTranslation.h"
 #include "platform/ScriptedPlatform.h"
 #include "platform/UiFont.h"
+#include "tools/screenshots/WindowShots.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -35,9 +35,7 @@
 namespace {
 
 using namespace lodrin;
-
 using shots::Save;
-using shots::Settle;
 
 QString ReadText(const QString& path) {
     QFile file(path);

@@ -11,10 +11,10 @@
 #include "Recog_/RecogForm.h"
 #include "Recog_/RecogValueBox.h"
 #include "Recog_/SyntheticLevel.h"
-#include "ShotSaving.h"
 #include "board/XsbRows.h"
 #include "platform/ScriptedPlatform.h"
 #include "platform/UiFont.h"
+#include "tools/screenshots/WindowShots.h"
 #include "support/LevelScreenshot.h"
 
 #include <QApplication>

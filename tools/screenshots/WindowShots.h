@@ -1,6 +1,7 @@
 #pragma once
 
-// Saving the pictures of the screenshot drivers.
+// What the screenshot drivers share: letting the windows settle with the pointer
+// parked away from them, and saving a window's picture in the output folder.
 
 #include <QApplication>
 #include <QCursor>
@@ -38,8 +39,8 @@ inline void ParkPointer() {
     QToolTip::hideText();
 }
 
-// Saves a picture of the window as folder/name, with the pointer parked, and
-// prints the path.
+// Saves the window's picture as folder/name and prints the path; false when it
+// cannot be written.
 inline bool Save(QWidget* window, const QDir& folder, const char* name) {
     ParkPointer();
     Settle();
