@@ -4,6 +4,7 @@
 
 #include "Editor_/LevelChooserForm.h"
 #include "LoadSkin/CurrentSkin.h"
+#include "bench/support/WindowBenchMain.h"
 #include "board/LevelCollection.h"
 
 #include <QApplication>
@@ -122,12 +123,5 @@ BENCHMARK(BM_ChooserFirstRows)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return lodrin::bench::RunWindowBenchmarks(argc, argv);
 }

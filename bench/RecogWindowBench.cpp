@@ -7,11 +7,11 @@
 #include "LoadSkin/SkinStrip.h"
 #include "Recog_/RecogDrawing.h"
 #include "Recog_/RecogWindowState.h"
+#include "bench/support/WindowBenchMain.h"
 #include "board/XsbRows.h"
 
 #include "Recog_/SyntheticLevel.h"
 
-#include <QApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -136,15 +136,5 @@ BENCHMARK(BM_EditorGridReference)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return lodrin::bench::RunWindowBenchmarks(argc, argv);
 }

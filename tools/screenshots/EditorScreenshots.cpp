@@ -69,19 +69,13 @@ bool ShootEditor(TEditorWindows& windows, TScriptedPlatform& platform, const QDi
     return ok;
 }
 
-// The six grid cursors side by side, twice their size, on the palette's colour.
+// The six grid cursors side by side.
 bool ShootCursors(const TEditorWindows& windows, const QDir& out) {
-    QImage sheet(6 * 72, 72, QImage::Format_RGB32);
-    sheet.fill(QColor(191, 205, 219));
-    QPainter painter(&sheet);
+    std::vector<QImage> cursors;
     for (int i = 0; i < ToolCursorCount; ++i) {
-        const QImage cursor = ToolCursorImage(static_cast<ToolCursor>(i), windows.Skin.Strip());
-        painter.drawImage(QRect(72 * i + 4, 4, 64, 64), cursor);
+        cursors.push_back(ToolCursorImage(static_cast<ToolCursor>(i), windows.Skin.Strip()));
     }
-    painter.end();
-    const QString path = out.filePath(QStringLiteral("cursors.png"));
-    std::printf("%s\n", qPrintable(path));
-    return sheet.save(path);
+    return shots::SaveCursorSheet(cursors, out, "cursors.png");
 }
 
 // The shipped stone skin's entry in the chooser's list, if it is there.

@@ -14,8 +14,8 @@
 #include "board/XsbRows.h"
 #include "platform/ScriptedPlatform.h"
 #include "platform/UiFont.h"
-#include "tools/screenshots/WindowShots.h"
 #include "support/LevelScreenshot.h"
+#include "tools/screenshots/WindowShots.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -195,21 +195,15 @@ bool ShootHidingAndZoom(TRecogForm_& form, TRecogState& recog, const std::vector
     return ok;
 }
 
-// The seven program cursors side by side, twice their size, on the bars' colour.
+// The seven program cursors side by side.
 bool ShootCursors(const TEditorWindows& windows, const QDir& out) {
-    QImage sheet(7 * 72, 72, QImage::Format_RGB32);
-    sheet.fill(QColor(191, 205, 219));
-    QPainter painter(&sheet);
+    std::vector<QImage> cursors;
     for (int i = 0; i < 7; ++i) {
         const auto pointer =
             static_cast<DisplayPointer>(static_cast<int>(DisplayPointer::CursorWall) + i);
-        painter.drawImage(QRect(72 * i + 4, 4, 64, 64),
-                          RecogCursorImage(pointer, windows.Skin.Strip()));
+        cursors.push_back(RecogCursorImage(pointer, windows.Skin.Strip()));
     }
-    painter.end();
-    const QString path = out.filePath(QStringLiteral("recognition-cursors.png"));
-    std::printf("%s\n", qPrintable(path));
-    return sheet.save(path);
+    return shots::SaveCursorSheet(cursors, out, "recognition-cursors.png");
 }
 
 // Closes the window with Yes from inside its modal loop and shows the editor with each

@@ -4,9 +4,12 @@
 // parked away from them, and saving a window's picture in the output folder.
 
 #include <QApplication>
+#include <QColor>
 #include <QCursor>
 #include <QDir>
 #include <QEventLoop>
+#include <QImage>
+#include <QPainter>
 #include <QPixmap>
 #include <QScreen>
 #include <QTimer>
@@ -14,6 +17,7 @@
 #include <QWidget>
 
 #include <cstdio>
+#include <vector>
 
 namespace lodrin::shots {
 
@@ -51,6 +55,22 @@ inline bool Save(QWidget* window, const QDir& folder, const char* name) {
     }
     std::printf("%s\n", qPrintable(path));
     return true;
+}
+
+// Saves cursor pictures side by side, each twice its size, on the bars' colour, as
+// folder/name and prints the path.
+inline bool SaveCursorSheet(const std::vector<QImage>& cursors, const QDir& folder,
+                            const char* name) {
+    QImage sheet(static_cast<int>(cursors.size()) * 72, 72, QImage::Format_RGB32);
+    sheet.fill(QColor(191, 205, 219));
+    QPainter painter(&sheet);
+    for (std::size_t i = 0; i < cursors.size(); ++i) {
+        painter.drawImage(QRect(72 * static_cast<int>(i) + 4, 4, 64, 64), cursors[i]);
+    }
+    painter.end();
+    const QString path = folder.filePath(QString::fromLatin1(name));
+    std::printf("%s\n", qPrintable(path));
+    return sheet.save(path);
 }
 
 } // namespace lodrin::shots
