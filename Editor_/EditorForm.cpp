@@ -2,6 +2,7 @@
 
 #include "Editor_/CommandIcons.h"
 #include "Editor_/EditorGrid.h"
+#include "platform/SystemColours.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -20,8 +21,6 @@ namespace {
 
 const QColor BarColour(191, 205, 219);
 const QColor ActiveToolColour(255, 0, 0);
-// Qt has no role for the inactive title bar; this is the desktop's usual colour for it.
-const QColor InactiveCaptionColour(191, 205, 219);
 constexpr int ToolPanelSize = 66;
 constexpr int ToolImageSize = 60;
 
@@ -295,7 +294,7 @@ void TEditorForm_::SetSelect() {
         return;
     }
     for (const auto& [image, palette] : ToolImages_) {
-        Paint(palette.Panel, palette.Tool == tool ? ActiveToolColour : InactiveCaptionColour);
+        Paint(palette.Panel, palette.Tool == tool ? ActiveToolColour : InactiveCaptionColour());
     }
     if (cursor) {
         DrawGrid1->viewport()->setCursor(Cursors_.Get(*cursor));

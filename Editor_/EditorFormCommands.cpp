@@ -148,8 +148,15 @@ void TEditorForm_::sb_HelpClick() {
 }
 
 void TEditorForm_::sb_TrialClick() {
+    const TrialHandOver handOver = HandOverToTrial(Doc_.board);
+    if (!handOver.Ok()) {
+        Platform_.Messages.Error(this, FromUtf8(handOver.Error));
+        return;
+    }
+    // Ctrl held at the click or key picks reverse play.
+    const PlayMode mode = Platform_.Modifiers.CtrlDown() ? PlayMode::Reverse : PlayMode::Forward;
     if (Partners_.OpenTrial) {
-        Partners_.OpenTrial();
+        Partners_.OpenTrial(handOver.Board, mode);
     }
 }
 

@@ -3,6 +3,7 @@
 #include "Editor_/EditorHelpForm.h"
 #include "Editor_/EditorInfForm.h"
 #include "LoadSkin/LoadSkinForm.h"
+#include "TrialUnit/TrialForm.h"
 
 namespace lodrin {
 
@@ -12,10 +13,15 @@ TEditorWindows::TEditorWindows(PlatformSeams platform, StartOptions options,
     Info = new TEditorInfForm_(&Editor);
     SkinChooser = new TLoadSkinForm(&Editor, skinsFolder, Skin);
     Help = new TEditorHelpForm(&Editor);
+    TEditorDocument& doc = Editor.Document();
+    Trial = new TTrialForm(&Editor, platform.Clock, Skin, {doc.board, doc.MapNode});
     EditorPartners partners;
     partners.Info = Info;
     partners.Help = Help;
     partners.SkinChooser = SkinChooser;
+    partners.OpenTrial = [trial = Trial](const TrialBoard& board, PlayMode mode) {
+        trial->ShowTrial(board, mode);
+    };
     Editor.SetPartners(std::move(partners));
 }
 

@@ -10,10 +10,12 @@ namespace lodrin {
 class TEditorHelpForm;
 class TEditorInfForm_;
 class TLoadSkinForm;
+class TTrialForm;
 
 // The editor program's windows, created in their start order and joined: the
-// editor window, the level-info dialog, the skin chooser and the help window.
-// The dialogs are children of the editor window and live as long as it does.
+// editor window, the level-info dialog, the skin chooser, the help window and
+// the trial window. The others are children of the editor window and live as
+// long as it does.
 class TEditorWindows {
 public:
     TEditorWindows(PlatformSeams platform, StartOptions options, const QString& skinsFolder);
@@ -24,6 +26,7 @@ public:
     TEditorInfForm_* Info = nullptr;
     TLoadSkinForm* SkinChooser = nullptr;
     TEditorHelpForm* Help = nullptr;
+    TTrialForm* Trial = nullptr;
 };
 
 } // namespace lodrin

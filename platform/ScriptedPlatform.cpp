@@ -1,5 +1,7 @@
 #include "platform/ScriptedPlatform.h"
 
+#include <QCoreApplication>
+
 namespace lodrin {
 
 MessageAnswer TScriptedMessageBoxes::Show(QWidget*, MessageKind kind, const QString& text) {
@@ -35,6 +37,12 @@ std::optional<QString> TScriptedFileDialogs::SaveFileName(QWidget*, const QStrin
 
 std::optional<QString> TScriptedFileDialogs::OpenFileName(QWidget*, const QString& filter) {
     return Next(filter);
+}
+
+void TManualClock::Pause(int ms) {
+    QCoreApplication::processEvents();
+    Pauses.push_back(ms);
+    Now += ms;
 }
 
 } // namespace lodrin

@@ -2,8 +2,9 @@
 # Builds the screenshot drivers and saves PNGs of the windows in the states worth
 # looking at, under a virtual X display (Qt's offscreen platform when Xvfb is missing).
 #   tools/screenshots.sh [-o FOLDER] [SECTION...]
-# Sections: editor (LodrinEditor's windows), solutions (the LodrinSolutions import
-# window). Without one, all are made. Default folder: build/screenshots.
+# Sections: editor (LodrinEditor's windows), trial (the trial window), solutions
+# (the LodrinSolutions import window). Without one, all are made. Default folder:
+# build/screenshots.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=build/screenshots
@@ -12,7 +13,7 @@ if [ "${1:-}" = "-o" ]; then
     shift 2
 fi
 sections=("$@")
-[ ${#sections[@]} -eq 0 ] && sections=(editor solutions)
+[ ${#sections[@]} -eq 0 ] && sections=(editor trial solutions)
 shared="${LODRIN_SHARED_DIR:-../shared}"
 mkdir -p "$out"
 cmake --preset default >/dev/null
@@ -36,12 +37,22 @@ for section in "${sections[@]}"; do
         cmake --build --preset default --target lodrin_editor_screenshots
         run build/tools/lodrin_editor_screenshots "$out" "$level" build/bin/Skins
         ;;
+    trial)
+        level="$shared/data/solved.xsb"
+        if [ ! -f "$level" ]; then
+            echo "screenshots: no level file at $level (set LODRIN_SHARED_DIR)" >&2
+            exit 1
+        fi
+        cmake --build --preset default --target lodrin_trial_screenshots
+        run build/tools/lodrin_trial_screenshots "$out" "$level" build/bin/Skins \
+            "$shared/data/large/Dushi13_41_100x96.xsb"
+        ;;
     solutions)
         cmake --build --preset default --target lodrin_screenshots
         run build/bin/lodrin_screenshots "$out" solutions
         ;;
     *)
-        echo "screenshots: unknown section $section (editor, solutions)" >&2
+        echo "screenshots: unknown section $section (editor, trial, solutions)" >&2
         exit 2
         ;;
     esac

@@ -42,8 +42,12 @@ inline SkinStrip PlainStrip() {
 class EditorFormFixture : public ::testing::Test {
 protected:
     EditorFormFixture() {
-        form.SetPartners(
-            {info, help, skinChooser, [this] { ++trialOpened; }, [this] { ++recognitionOpened; }});
+        form.SetPartners({info, help, skinChooser,
+                          [this](const TrialBoard& board, PlayMode mode) {
+                              trialBoards.push_back(board);
+                              trialModes.push_back(mode);
+                          },
+                          [this] { ++recognitionOpened; }});
         form.show();
         QApplication::processEvents();
     }
@@ -104,7 +108,9 @@ protected:
     // An empty Skins folder: the chooser lists nothing.
     TLoadSkinForm* skinChooser =
         new TLoadSkinForm(&form, QStringLiteral("/nonexistent/Skins"), skin);
-    int trialOpened = 0;
+    // The boards and modes the editor opened the trial field with.
+    std::vector<TrialBoard> trialBoards;
+    std::vector<PlayMode> trialModes;
     int recognitionOpened = 0;
 
 private:
