@@ -24,13 +24,6 @@ const QColor ActiveToolColour(255, 0, 0);
 constexpr int ToolPanelSize = 66;
 constexpr int ToolImageSize = 60;
 
-void Paint(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
 QFrame* MakePanel(QWidget* parent, const char* name) {
     auto* panel = new QFrame(parent);
     panel->setObjectName(QString::fromLatin1(name));
@@ -128,7 +121,7 @@ QToolButton* TEditorForm_::MakeCommandButton(const char* name, CommandIcon icon,
 
 void TEditorForm_::CreateCommandBar() {
     Panel1 = MakePanel(centralWidget(), "Panel1");
-    Paint(Panel1, BarColour);
+    PaintBackground(Panel1, BarColour);
     Panel1->setFixedHeight(35);
     auto* bar = new QHBoxLayout(Panel1);
     bar->setContentsMargins(4, 2, 4, 2);
@@ -189,7 +182,7 @@ void TEditorForm_::CreateToolBar() {
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
     Panel3 = MakePanel(Panel2, "Panel3");
-    Paint(Panel3, BarColour);
+    PaintBackground(Panel3, BarColour);
     Panel3->setFixedWidth(80);
     row->addWidget(Panel3);
     struct ToolSlot {
@@ -294,7 +287,8 @@ void TEditorForm_::SetSelect() {
         return;
     }
     for (const auto& [image, palette] : ToolImages_) {
-        Paint(palette.Panel, palette.Tool == tool ? ActiveToolColour : InactiveCaptionColour());
+        PaintBackground(palette.Panel,
+                        palette.Tool == tool ? ActiveToolColour : InactiveCaptionColour());
     }
     if (cursor) {
         DrawGrid1->viewport()->setCursor(Cursors_.Get(*cursor));

@@ -5,6 +5,7 @@
 #include "Editor_/EditorHelpForm.h"
 #include "Editor_/EditorInfForm.h"
 #include "LoadSkin/LoadSkinForm.h"
+#include "platform/QtText.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -14,17 +15,6 @@
 #include <QPushButton>
 
 namespace lodrin {
-namespace {
-
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string ToUtf8(const QString& text) {
-    return text.toUtf8().toStdString();
-}
-
-} // namespace
 
 bool TEditorForm_::Confirm(std::string_view question) {
     return Platform_.Messages.Warning(this, FromUtf8(question));

@@ -1,6 +1,7 @@
 #include "TrialUnit/TrialForm.h"
 
 #include "TrialUnit/TrialMapImage.h"
+#include "platform/QtText.h"
 #include "platform/SystemColours.h"
 #include "platform/UiFont.h"
 
@@ -22,17 +23,6 @@ namespace {
 
 constexpr int WheelNotch = 120;
 constexpr int WheelPauseMs = 10;
-
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-void Paint(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
 
 // The trial field's key of a key event, whichever keyboard it comes from.
 TrialKey KeyOf(const QKeyEvent* event) {
@@ -139,7 +129,7 @@ void TTrialForm::CreateToolBar() {
     pl_Tools->setObjectName(QStringLiteral("pl_Tools"));
     pl_Tools->setFixedHeight(30);
     pl_Tools->setFont(UiFont(12));
-    Paint(pl_Tools, InactiveCaptionColour());
+    PaintBackground(pl_Tools, InactiveCaptionColour());
     auto* bar = new QHBoxLayout(pl_Tools);
     bar->setContentsMargins(4, 4, 4, 4);
     bar->setSpacing(3);
@@ -170,7 +160,7 @@ void TTrialForm::CreateToolBar() {
     pnl_Trun->setFont(UiFont(12));
     pnl_Trun->setToolTip(QStringLiteral("旋转关卡【*、/、左右鼠标键】"));
     pnl_Trun->setCursor(Qt::PointingHandCursor);
-    Paint(pnl_Trun, ActiveCaptionColour());
+    PaintBackground(pnl_Trun, ActiveCaptionColour());
     pnl_Trun->installEventFilter(this);
     bar->addWidget(pnl_Trun);
     bt_Save = MakeButton("bt_Save", QStringLiteral("导出（XSB + Lurd）"),
@@ -183,7 +173,7 @@ void TTrialForm::CreateGround() {
     pl_Ground = new QFrame(centralWidget());
     pl_Ground->setObjectName(QStringLiteral("pl_Ground"));
     pl_Ground->setFrameStyle(QFrame::NoFrame);
-    Paint(pl_Ground, InactiveCaptionTextColour());
+    PaintBackground(pl_Ground, InactiveCaptionTextColour());
     pl_Ground->installEventFilter(this);
     map_Image = new TTrialMapImage(pl_Ground);
     map_Image->setObjectName(QStringLiteral("map_Image"));
@@ -366,7 +356,7 @@ void TTrialForm::PasteMoves() {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     std::optional<std::string> text;
     if (data != nullptr && data->hasText()) {
-        text = data->text().toStdString();
+        text = ToUtf8(data->text());
     }
     Apply(Field_.PasteMoves(text));
 }
@@ -428,7 +418,7 @@ void TTrialForm::bt_ExitClick() {
 }
 
 void TTrialForm::bt_ExitMouseMove() {
-    ShowMessage(bt_Exit->toolTip().toStdString());
+    Panels_[7]->setText(bt_Exit->toolTip());
 }
 
 void TTrialForm::bt_SaveClick() {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QColor>
+#include <QPalette>
+#include <QWidget>
 
 namespace lodrin {
 
@@ -11,6 +13,14 @@ inline QColor InactiveCaptionColour() {
 }
 inline QColor ActiveCaptionColour() {
     return QColor(153, 180, 209);
+}
+
+// Fills the widget's background with the colour.
+inline void PaintBackground(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
 }
 
 } // namespace lodrin

@@ -18,6 +18,16 @@ shared="${LODRIN_SHARED_DIR:-../shared}"
 mkdir -p "$out"
 cmake --preset default >/dev/null
 
+# The real levels the editor and trial sections show.
+levels() {
+    local file="$shared/data/solved.xsb"
+    if [ ! -f "$file" ]; then
+        echo "screenshots: no level file at $file (set LODRIN_SHARED_DIR)" >&2
+        exit 1
+    fi
+    echo "$file"
+}
+
 run() {
     if command -v xvfb-run >/dev/null; then
         xvfb-run -a -s "-screen 0 1280x1024x24" "$@"
@@ -29,20 +39,12 @@ run() {
 for section in "${sections[@]}"; do
     case "$section" in
     editor)
-        level="$shared/data/solved.xsb"
-        if [ ! -f "$level" ]; then
-            echo "screenshots: no level file at $level (set LODRIN_SHARED_DIR)" >&2
-            exit 1
-        fi
+        level=$(levels)
         cmake --build --preset default --target lodrin_editor_screenshots
         run build/tools/lodrin_editor_screenshots "$out" "$level" build/bin/Skins
         ;;
     trial)
-        level="$shared/data/solved.xsb"
-        if [ ! -f "$level" ]; then
-            echo "screenshots: no level file at $level (set LODRIN_SHARED_DIR)" >&2
-            exit 1
-        fi
+        level=$(levels)
         cmake --build --preset default --target lodrin_trial_screenshots
         run build/tools/lodrin_trial_screenshots "$out" "$level" build/bin/Skins \
             "$shared/data/large/Dushi13_41_100x96.xsb"

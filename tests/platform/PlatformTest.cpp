@@ -6,6 +6,7 @@
 #include "platform/ScriptedPlatform.h"
 #include "platform/UiFont.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QMessageBox>
 
@@ -81,6 +82,14 @@ TEST(ScriptedPlatformTest, AnswersInOrderThenTheSafeDefaults) {
     EXPECT_FALSE(seams.Modifiers.ShiftDown());
     platform.Clock.Advance(300);
     EXPECT_EQ(seams.Clock.NowMs(), 300);
+    // A pause lets the window's pending events run and moves the clock on.
+    bool ran = false;
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [&] { ran = true; }, Qt::QueuedConnection);
+    seams.Clock.Pause(10);
+    EXPECT_TRUE(ran);
+    EXPECT_EQ(seams.Clock.NowMs(), 310);
+    EXPECT_EQ(platform.Clock.Pauses, (std::vector<int>{10}));
     EXPECT_TRUE(seams.Screen.GrabPrimaryScreen().isNull());
 }
 
