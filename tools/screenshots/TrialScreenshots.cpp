@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QKeyEvent>
 #include <QPainter>
@@ -73,6 +74,17 @@ void Settle() {
     for (int i = 0; i < 5; ++i) {
         QApplication::processEvents();
     }
+}
+
+// Resizes the window and waits (up to a second) for the window system to follow.
+void ResizeTo(QWidget* window, QSize size) {
+    window->resize(size);
+    QElapsedTimer timer;
+    timer.start();
+    while (window->size() != size && timer.elapsed() < 1000) {
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+    Settle();
 }
 
 bool Save(const QImage& image, const QDir& folder, const QString& name) {
@@ -242,7 +254,6 @@ bool ShootSeams(TEditorWindows& windows, TScriptedPlatform& platform,
         SetTurn(trial, 0);
         trial.close();
     }
-    windows.Skin.LoadDefault();
     return ok;
 }
 
@@ -256,10 +267,9 @@ bool ShootLarge(TEditorWindows& windows, TScriptedPlatform& platform, const QStr
     }
     Open(windows, platform, QString::fromUtf8(file.readAll()), false);
     TTrialForm& trial = *windows.Trial;
-    trial.resize(1240, 990);
-    Settle();
+    ResizeTo(&trial, {1240, 990});
     bool ok = Save(&trial, out, QStringLiteral("trial-large.png"));
-    trial.resize(800, 600);
+    ResizeTo(&trial, {800, 600});
     ok = Save(&trial, out, QStringLiteral("trial-large-800x600.png")) && ok;
     trial.close();
     return ok;
@@ -283,10 +293,10 @@ int main(int argc, char** argv) {
     TEditorWindows windows(platform.Seams(), {}, skins.path());
     windows.Editor.show();
     bool ok = ShootPlay(windows, platform, levels, out);
-    ok = ShootSeams(windows, platform, levels, skins, out) && ok;
     if (argc == 5) {
         ok = ShootLarge(windows, platform, QString::fromLocal8Bit(argv[4]), out) && ok;
     }
+    ok = ShootSeams(windows, platform, levels, skins, out) && ok;
     windows.Editor.Document().MarkSaved();
     return ok ? 0 : 1;
 }
