@@ -5,26 +5,41 @@
 
 namespace lodrin {
 
-HeadlessOptions ParseHeadlessArgs(const std::vector<std::string>& args,
-                                  const std::string& programFolder) {
-    HeadlessOptions options;
-    options.Folder = programFolder;
-    bool folderGiven = false;
-    for (std::size_t i = 0; i < args.size() && options.Error.empty(); ++i) {
-        const bool hasValue = i + 1 < args.size();
-        if (args[i] == "--import" && hasValue &&
-            (args[i + 1] == "mobile" || args[i + 1] == "old")) {
-            options.Import = true;
-            options.Source = args[++i] == "old" ? ImportSource::Old : ImportSource::Mobile;
-        } else if (args[i] == "--dir" && hasValue && !args[i + 1].empty()) {
-            options.Folder = args[++i];
-            folderGiven = true;
-        } else {
-            options.Error = "unknown or incomplete argument: " + args[i];
-        }
+namespace {
+
+void KeepFirstError(HeadlessOptions& options, std::string error) {
+    if (options.Error.empty()) {
+        options.Error = std::move(error);
     }
-    if (options.Error.empty() && folderGiven && !options.Import) {
-        options.Error = "--dir needs --import";
+}
+
+// Reads the option at args[i] and its value; returns the index of the last argument used.
+std::size_t ReadOption(const std::vector<std::string>& args, std::size_t i,
+                       HeadlessOptions& options) {
+    const std::string& option = args[i];
+    const bool hasValue = i + 1 < args.size();
+    if (option == "-h" || option == "--help") {
+        options.ShowHelp = true;
+    } else if (option == "-v" || option == "--version") {
+        options.ShowVersion = true;
+    } else if (option == "--import" && hasValue &&
+               (args[i + 1] == "mobile" || args[i + 1] == "old")) {
+        options.Import = true;
+        options.Source = args[++i] == "old" ? ImportSource::Old : ImportSource::Mobile;
+    } else if (option == "--dir" && hasValue && !args[i + 1].empty()) {
+        options.Folder = args[++i];
+    } else {
+        KeepFirstError(options, "unknown or incomplete argument: " + option);
+    }
+    return i;
+}
+
+} // namespace
+
+HeadlessOptions ParseHeadlessArgs(const std::vector<std::string>& args) {
+    HeadlessOptions options;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        i = ReadOption(args, i, options);
     }
     return options;
 }

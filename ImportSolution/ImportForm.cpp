@@ -4,6 +4,7 @@
 #include "platform/UiFont.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -111,6 +112,12 @@ void TImportForm::RadioButton1Click() {
 void TImportForm::FormClose() {
     StopRequested = true;
     Worker_.reset(); // waits: the run stops before its next row and commits
+}
+
+void TImportForm::ShowStoreFolder() {
+    const QString folder = QDir::toNativeSeparators(ProgramFolder_);
+    setWindowTitle(QStringLiteral("导入答案 - ") + folder);
+    Memo1->setPlainText(QStringLiteral("答案库目录：\n") + folder);
 }
 
 void TImportForm::closeEvent(QCloseEvent* event) {

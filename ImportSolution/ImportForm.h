@@ -22,7 +22,8 @@ namespace lodrin {
 class TImportForm : public QWidget {
     Q_OBJECT
 public:
-    // The stores are looked for in programFolder; the old store opens through `data`.
+    // The stores are looked for in programFolder (the folder the program keeps them in);
+    // the old store opens through `data`.
     TImportForm(TDataModule1& data, const QString& programFolder, QWidget* parent = nullptr);
     ~TImportForm() override;
 
@@ -39,6 +40,9 @@ public:
     void RadioButton1Click();
     // Stops the worker and waits for it.
     void FormClose();
+    // Says which folder holds the stores, for a program that keeps them elsewhere than
+    // in its own folder: in the caption, and in the memo until it shows something else.
+    void ShowStoreFolder();
 
     // Whether a run has started and not yet reported its end.
     bool IsRunning() const { return Running_; }

@@ -1,9 +1,11 @@
-// LodrinSolutions: imports solutions into the solution store beside the program.
+// LodrinSolutions: imports solutions into the solution store.
 // With --import mobile|old [--dir FOLDER] it imports once without a window.
 
 #include "ImportSolution/DateModule.h"
 #include "ImportSolution/HeadlessImport.h"
 #include "ImportSolution/ImportForm.h"
+#include "platform/ProgramArguments.h"
+#include "platform/ProgramFolders.h"
 
 #include <QApplication>
 
@@ -20,22 +22,44 @@ extern "C" void RequestStop(int) {
     StopRequested = true;
 }
 
-std::vector<std::string> Arguments(int argc, char** argv) {
-    return std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc);
-}
-
-// Whether the command line asks for the scripted import (the window leaves the rest to Qt).
+// Whether the command line asks for the scripted import (no window system needed).
 bool WantsScripted(const std::vector<std::string>& args) {
-    return std::find_if(args.begin(), args.end(), [](const std::string& arg) {
-               return arg == "--import" || arg == "--dir";
-           }) != args.end();
+    return std::find(args.begin(), args.end(), "--import") != args.end();
 }
 
-std::string ProgramFolder() {
-    return QCoreApplication::applicationDirPath().toStdString() + "/";
+// Answers --help and --version, or a wrong command line; -1 when the program goes on.
+int Answer(const lodrin::HeadlessOptions& options) {
+    if (options.ShowHelp) {
+        std::cout << lodrin::ImporterHelpText;
+        return 0;
+    }
+    if (options.ShowVersion) {
+        std::cout << "LodrinSolutions " LODRIN_VERSION "\n";
+        return 0;
+    }
+    if (!options.Error.empty()) {
+        std::cerr << "LodrinSolutions: " << options.Error << "\n" << lodrin::HeadlessUsage << "\n";
+        return 2;
+    }
+    return -1;
 }
 
-int RunScripted(const lodrin::HeadlessOptions& options) {
+// The folder of the stores: the one given, else the program's own folder, or for an
+// installed program the user's data folder (made when missing).
+std::string StoreFolder(const lodrin::HeadlessOptions& options) {
+    if (!options.Folder.empty()) {
+        return options.Folder;
+    }
+    const lodrin::ProgramFolders folders = lodrin::ChooseProgramFolders(
+        lodrin::LookAtProgramPlace(QCoreApplication::applicationDirPath().toStdString()));
+    if (folders.Installed) {
+        lodrin::MakeFolder(folders.Data); // a failure shows when the store is created
+    }
+    return folders.Data;
+}
+
+int RunScripted(lodrin::HeadlessOptions options) {
+    options.Folder = StoreFolder(options);
     // Ctrl+C and kill end the run before its next row; the rows so far are kept.
     std::signal(SIGINT, RequestStop);
     std::signal(SIGTERM, RequestStop);
@@ -45,19 +69,29 @@ int RunScripted(const lodrin::HeadlessOptions& options) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const std::vector<std::string> args = Arguments(argc, argv);
-    if (WantsScripted(args)) {
-        QCoreApplication app(argc, argv);
-        const lodrin::HeadlessOptions options = lodrin::ParseHeadlessArgs(args, ProgramFolder());
-        if (!options.Error.empty()) {
-            std::cerr << options.Error << "\n" << lodrin::HeadlessUsage << "\n";
-            return 2;
+    const std::vector<std::string> args = lodrin::ProgramArguments(argc, argv);
+    const lodrin::HeadlessOptions asked = lodrin::ParseHeadlessArgs(args);
+    if (asked.ShowHelp || asked.ShowVersion || WantsScripted(args)) {
+        const int answered = Answer(asked);
+        if (answered >= 0) {
+            return answered;
         }
-        return RunScripted(options);
+        QCoreApplication app(argc, argv);
+        return RunScripted(asked);
     }
     QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral(LODRIN_APP_ID_PREFIX ".LodrinSolutions"));
+    // Qt has taken its own options (-platform and the like) out of the arguments by now.
+    const lodrin::HeadlessOptions options = lodrin::ParseHeadlessArgs(lodrin::ProgramArguments());
+    if (const int answered = Answer(options); answered >= 0) {
+        return answered;
+    }
+    const QString folder = QString::fromStdString(StoreFolder(options));
     lodrin::TDataModule1 DataModule1;
-    lodrin::TImportForm ImportForm(DataModule1, QCoreApplication::applicationDirPath());
+    lodrin::TImportForm ImportForm(DataModule1, folder);
+    if (folder != QCoreApplication::applicationDirPath()) {
+        ImportForm.ShowStoreFolder();
+    }
     ImportForm.show();
     return app.exec();
 }

@@ -5,12 +5,13 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev libgl1-mesa-dev
+    qt6-base-dev qt6-svg-dev libgl1-mesa-dev
     libsqlitecpp-dev libsqlite3-dev sqlite3
     mdbtools-dev zlib1g-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-wqy-microhei
     xvfb xauth
+    desktop-file-utils appstream shared-mime-info dpkg-dev
 )
 
 missing=()

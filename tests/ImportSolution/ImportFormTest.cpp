@@ -228,6 +228,19 @@ TEST_F(ImportFormTest, RadioButtonsEmptyTheMemo) {
     EXPECT_EQ(MemoText(), "");
 }
 
+TEST_F(ImportFormTest, StoreFolderElsewhereIsNamedInTheCaptionAndTheMemo) {
+    const std::string folder = Dir.Folder() + "数据 data";
+    MakeForm(folder);
+    Form->ShowStoreFolder();
+    EXPECT_EQ(Form->windowTitle().toStdString(), "导入答案 - " + folder);
+    EXPECT_EQ(MemoText(), "答案库目录：\n" + folder);
+    EXPECT_EQ(Form->Paths().Store(), folder + "/Lodrin.db");
+    QTest::mouseClick(Form->Button1, Qt::LeftButton); // the folder does not exist
+    ASSERT_TRUE(WaitForEnd());
+    EXPECT_EQ(MemoText(), std::string(StoreCreateFailedText) + "\n" + folder + "/Lodrin.db");
+    EXPECT_EQ(Form->windowTitle().toStdString(), "导入答案 - " + folder) << "the caption stays";
+}
+
 TEST_F(ImportFormTest, OldStoreMissingOrBrokenIsSaidAtOnce) {
     Form->RadioButton2->setChecked(true);
     Form->Button1Click();
