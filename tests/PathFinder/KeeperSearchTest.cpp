@@ -145,6 +145,22 @@ TEST(KeeperPath, WithoutCellsRunsOnTheMapAsItStands) {
     EXPECT_EQ(b.finder.KeeperPath(PlayMode::Forward, moved, b.At(1, 5), b.board.Keeper), "rrrr");
 }
 
+// Cells that do not cover the board are read only as far as they go; the squares
+// past their end are walls.
+TEST(KeeperSearch, ShortCellsEndInWalls) {
+    FinderBoard b({"@    ", "     ", "     "});
+    const std::span<const TrialCode> firstRow = b.Cells().first(5);
+    b.finder.KeeperReach(PlayMode::Forward, firstRow, b.board.Keeper);
+    EXPECT_EQ(b.KeeperBits(ReachFwd), (Rows{"ooooo", "     ", "     "}));
+    EXPECT_EQ(b.finder.KeeperPath(PlayMode::Forward, firstRow, b.At(0, 4), b.board.Keeper), "rrrr");
+    EXPECT_TRUE(
+        b.finder.KeeperPath(PlayMode::Forward, firstRow, b.At(1, 0), b.board.Keeper).empty());
+    b.finder.SelectBox({}, b.At(0, 1));
+    b.finder.BoxReach(PlayMode::Forward, b.At(0, 1), b.board.Keeper);
+    EXPECT_EQ(b.BoxBits(0xFF), (Rows{"@o   ", "     ", "     "}))
+        << "no cells: walls round the box";
+}
+
 TEST(KeeperSearch, PositionsOffTheBoardGiveNothing) {
     FinderBoard b(OnePush);
     b.finder.KeeperReach(PlayMode::Forward, b.Cells(), b.board.Keeper);
