@@ -173,7 +173,7 @@ void TEditorForm_::CreateCommandBar() {
          {std::pair{sb_Clear, PopupMenu4}, std::pair{sb_Xsb_OK, PopupMenu3}}) {
         button->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(button, &QWidget::customContextMenuRequested, this,
-                [button, menu](const QPoint& pos) { menu->popup(button->mapToGlobal(pos)); });
+                [b = button, m = menu](const QPoint& pos) { m->popup(b->mapToGlobal(pos)); });
     }
 }
 

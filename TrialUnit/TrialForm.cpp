@@ -152,6 +152,14 @@ void TTrialForm::CreateToolBar() {
     bt_ReDo = MakeButton("bt_ReDo", {}, QStringLiteral("重做【X/空格键/回车键/滚轮】"), {33, 22});
     bt_ReDo->setIcon(style()->standardIcon(QStyle::SP_ArrowForward));
     connect(bt_ReDo, &QToolButton::clicked, this, &TTrialForm::bt_ReDoClick);
+    CreateTurnPanel();
+    bt_Save = MakeButton("bt_Save", QStringLiteral("导出（XSB + Lurd）"),
+                         QStringLiteral("导出演练场的 XSB + Lurd【Ctrl + C】"), {119, 22});
+    connect(bt_Save, &QToolButton::clicked, this, &TTrialForm::bt_SaveClick);
+    bar->addStretch(1);
+}
+
+void TTrialForm::CreateTurnPanel() {
     pnl_Trun = new QLabel(QString::fromStdString(TurnLabel(0)), pl_Tools);
     pnl_Trun->setObjectName(QStringLiteral("pnl_Trun"));
     pnl_Trun->setFixedSize(41, 23);
@@ -162,11 +170,7 @@ void TTrialForm::CreateToolBar() {
     pnl_Trun->setCursor(Qt::PointingHandCursor);
     PaintBackground(pnl_Trun, ActiveCaptionColour());
     pnl_Trun->installEventFilter(this);
-    bar->addWidget(pnl_Trun);
-    bt_Save = MakeButton("bt_Save", QStringLiteral("导出（XSB + Lurd）"),
-                         QStringLiteral("导出演练场的 XSB + Lurd【Ctrl + C】"), {119, 22});
-    connect(bt_Save, &QToolButton::clicked, this, &TTrialForm::bt_SaveClick);
-    bar->addStretch(1);
+    pl_Tools->layout()->addWidget(pnl_Trun);
 }
 
 void TTrialForm::CreateGround() {

@@ -105,6 +105,7 @@ private:
     void ShowCounters(int moveCount, int pushCount) override;
 
     void CreateToolBar();
+    void CreateTurnPanel();
     void CreateGround();
     void CreateStatusBar();
     QToolButton* MakeButton(const char* name, const QString& caption, const QString& hint,
