@@ -11,23 +11,34 @@
 namespace lodrin {
 namespace {
 
-bool DrawsWithUndo(EditTool tool) { return tool != EditTool::SelectTool; }
+// Asked before a level read from the clipboard or a file replaces the board.
+constexpr std::string_view OverwriteQuestion = "当前绘制的内容将被覆盖，确定吗？";
+
+bool DrawsWithUndo(EditTool tool) {
+    return tool != EditTool::SelectTool;
+}
 
 bool MarksModified(EditTool tool) {
     return tool == EditTool::WallTool || tool == EditTool::BoxTool || tool == EditTool::GoalTool ||
            tool == EditTool::FloorTool || tool == EditTool::PlayerTool;
 }
 
-bool Erases(EditTool tool) { return tool != EditTool::SelectTool && tool != EditTool::BoxPlacement; }
+bool Erases(EditTool tool) {
+    return tool != EditTool::SelectTool && tool != EditTool::BoxPlacement;
+}
 
 } // namespace
 
 std::string_view ShiftQuestion(ShiftDirection direction) {
     switch (direction) {
-    case ShiftDirection::Right: return "最右列上的元素会丢失，确定吗？";
-    case ShiftDirection::Left: return "最左列上的元素会丢失，确定吗？";
-    case ShiftDirection::Down: return "最底行上的元素会丢失，确定吗？";
-    case ShiftDirection::Up: return "最顶行上的元素会丢失，确定吗？";
+    case ShiftDirection::Right:
+        return "最右列上的元素会丢失，确定吗？";
+    case ShiftDirection::Left:
+        return "最左列上的元素会丢失，确定吗？";
+    case ShiftDirection::Down:
+        return "最底行上的元素会丢失，确定吗？";
+    case ShiftDirection::Up:
+        return "最顶行上的元素会丢失，确定吗？";
     }
     return {};
 }
@@ -176,10 +187,18 @@ bool TEditorDocument::LineHoldsSomething(ShiftDirection direction) const {
     for (int i = 0; i < BoardSize; ++i) {
         std::int32_t code = Floor;
         switch (direction) {
-        case ShiftDirection::Right: code = board.At(i, BoardSize - 1); break;
-        case ShiftDirection::Left: code = board.At(i, 0); break;
-        case ShiftDirection::Down: code = board.At(BoardSize - 1, i); break;
-        case ShiftDirection::Up: code = board.At(0, i); break;
+        case ShiftDirection::Right:
+            code = board.At(i, BoardSize - 1);
+            break;
+        case ShiftDirection::Left:
+            code = board.At(i, 0);
+            break;
+        case ShiftDirection::Down:
+            code = board.At(BoardSize - 1, i);
+            break;
+        case ShiftDirection::Up:
+            code = board.At(0, i);
+            break;
         }
         if (code != Floor) {
             return true;
@@ -191,8 +210,12 @@ bool TEditorDocument::LineHoldsSomething(ShiftDirection direction) const {
 void TEditorDocument::Shift(ShiftDirection direction, const ConfirmFn& confirm) {
     PushSnapshot(Stack::Undo);
     if (!LineHoldsSomething(direction) || confirm(ShiftQuestion(direction))) {
-        const int dr = direction == ShiftDirection::Down ? 1 : direction == ShiftDirection::Up ? -1 : 0;
-        const int dc = direction == ShiftDirection::Right ? 1 : direction == ShiftDirection::Left ? -1 : 0;
+        const int dr = direction == ShiftDirection::Down ? 1
+                       : direction == ShiftDirection::Up ? -1
+                                                         : 0;
+        const int dc = direction == ShiftDirection::Right  ? 1
+                       : direction == ShiftDirection::Left ? -1
+                                                           : 0;
         const Board old = board;
         for (int r = 0; r < BoardSize; ++r) {
             for (int c = 0; c < BoardSize; ++c) {
@@ -214,7 +237,10 @@ void TEditorDocument::Clear(ClearKind kind) {
             code = code == Box ? Floor : code == BoxOnGoal ? Goal : code;
             break;
         case ClearKind::Goals:
-            code = code == Goal ? Floor : code == BoxOnGoal ? Box : code == PlayerOnGoal ? Player : code;
+            code = code == Goal           ? Floor
+                   : code == BoxOnGoal    ? Box
+                   : code == PlayerOnGoal ? Player
+                                          : code;
             break;
         case ClearKind::KeepWalls:
             code = code == Wall ? Wall : Floor;
@@ -248,15 +274,33 @@ bool TEditorDocument::Paste(std::string_view clipboardText, const ConfirmFn& con
         return false;
     }
     MapNode = std::move(read);
-    if (!confirm("当前绘制的内容将被覆盖，确定吗？")) {
+    if (!confirm(OverwriteQuestion)) {
         return false;
     }
+    TakeMapNodeRows();
+    return true;
+}
+
+void TEditorDocument::TakeMapNodeRows() {
     PushSnapshot(Stack::Undo);
     if (std::optional<ColRow> keeper = ReadRowsIntoBoard(MapNode.Rows, board)) {
         PlayerPos = *keeper;
     }
     UpdateCounts();
     MarkModified();
+}
+
+bool TEditorDocument::HoldsSomething() const {
+    return std::any_of(board.Cells.begin(), board.Cells.end(),
+                       [](std::int32_t code) { return code != Floor; });
+}
+
+bool TEditorDocument::OpenLevel(TMapNode level, const ConfirmFn& confirm) {
+    if (level.Rows.empty() || (HoldsSomething() && !confirm(OverwriteQuestion))) {
+        return false;
+    }
+    MapNode = std::move(level);
+    TakeMapNodeRows();
     return true;
 }
 

@@ -84,6 +84,13 @@ public:
     // the overwrite question, into the board. Returns whether the board changed.
     // A text without a level leaves the record as it was.
     bool Paste(std::string_view clipboardText, const ConfirmFn& confirm);
+    // Puts a level read from a file onto the board: when the board holds
+    // anything, Paste's overwrite question comes first, and Cancel leaves the
+    // document as it was. The old board goes onto the undo stack. Returns
+    // whether the board changed.
+    bool OpenLevel(TMapNode level, const ConfirmFn& confirm);
+    // Whether any cell of the board is more than floor.
+    bool HoldsSomething() const;
     // Copy: the level text for the clipboard; copying counts as saving.
     std::string Copy();
     // Save to the chosen file name (extension fixed, overwrite question asked).
@@ -112,6 +119,8 @@ public:
 private:
     // Saves the board onto `saveTo` and restores the newest entry of `from`, if any.
     void RestoreFrom(std::vector<std::string>& from, Stack saveTo);
+    // Reads the record's rows into the board after an undo snapshot.
+    void TakeMapNodeRows();
     void ApplyClick(int row, int col);
     void Erase(int row, int col);
     void Write(int row, int col, std::int32_t code);

@@ -2,6 +2,7 @@
 
 #include "Editor_/CommandIcons.h"
 #include "Editor_/EditorGrid.h"
+#include "Editor_/LevelFileReader.h"
 #include "platform/SystemColours.h"
 
 #include <QApplication>
@@ -35,8 +36,9 @@ QFrame* MakePanel(QWidget* parent, const char* name) {
 const QString TEditorForm_::SaveDialog1Filter = QStringLiteral("关卡文档(*.xsb;*.txt)|*.xsb;*.txt");
 
 TEditorForm_::TEditorForm_(PlatformSeams platform, StartOptions options, TCurrentSkin& skin)
-    : Platform_(platform), Options_(options), Skin_(skin) {
+    : Platform_(platform), Options_(options), Skin_(skin), FileReader_(new TLevelFileReader(this)) {
     setObjectName(QStringLiteral("EditorForm_"));
+    setAcceptDrops(true); // a level file dropped on the window opens
     setWindowTitle(QStringLiteral("关卡编辑器 v20.01"));
     setMinimumSize(800, 560);
     resize(800, 561);
@@ -173,7 +175,9 @@ void TEditorForm_::CreateCommandBar() {
          {std::pair{sb_Clear, PopupMenu4}, std::pair{sb_Xsb_OK, PopupMenu3}}) {
         button->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(button, &QWidget::customContextMenuRequested, this,
-                [b = button, m = menu](const QPoint& pos) { m->popup(b->mapToGlobal(pos)); });
+                [button = button, menu = menu](const QPoint& pos) {
+                    menu->popup(button->mapToGlobal(pos));
+                });
     }
 }
 
@@ -366,6 +370,7 @@ void TEditorForm_::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     ShowMode();
     DrawGrid1->setFocus();
+    OpenStartFile();
 }
 
 void TEditorForm_::ShowMode() {

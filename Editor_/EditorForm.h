@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Editor_/CollectionCursor.h"
 #include "Editor_/CommandIcons.h"
 #include "Editor_/EditorCursors.h"
 #include "Editor_/EditorDocument.h"
@@ -14,6 +15,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <memory>
 
 class QAction;
 class QFrame;
@@ -28,6 +30,8 @@ namespace lodrin {
 class TEditorGrid;
 class TEditorHelpForm;
 class TEditorInfForm_;
+class TLevelChooserForm;
+class TLevelFileReader;
 class TLoadSkinForm;
 
 // The panels of the status bar, left to right.
@@ -75,6 +79,10 @@ public:
     // Shows the document's box and goal counters in the status bar.
     void ShowCounts();
 
+    // Scrolls the grid so the level is seen from its top-left corner, after a
+    // level came onto the board; the cell size stays.
+    void ShowLevelCorner();
+
     // Applies the current tool: panel colours, grid cursor and grid menu.
     void SetSelect();
 
@@ -104,6 +112,22 @@ public:
     void N11Click();
     // Picks the tool of a palette picture.
     void ToolClick(EditTool tool);
+
+    // Level files. Ctrl+O: the open dialog, starting at the last opened file
+    // and offering the recent ones, then the chosen file.
+    void OpenFileClick();
+    // Reads a level file off the window thread; then one level goes onto the
+    // board, several open the chooser, and a file without a level or that
+    // cannot be read gets an error box.
+    void OpenLevelFile(const QString& path);
+    // The next and the previous level of the last opened collection.
+    void NextLevelClick();
+    void PreviousLevelClick();
+    TLevelFileReader& FileReader() { return *FileReader_; }
+    // The chooser of a collection's levels (made when first needed).
+    TLevelChooserForm* LevelChooser();
+    // The open dialog's file types.
+    static const QString OpenDialogFilter;
 
     // The key tables; the window sees keys before its controls do.
     bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
@@ -172,6 +196,8 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void CreateCommandBar();
@@ -202,6 +228,16 @@ private:
     void DrawGrid1MouseMove(int row, int col);
     void DrawGrid1MouseUp();
     void FocusCellChanged(int row, int col);
+    // A level file was read: shows its error, or opens its level or the chooser.
+    void FileReadDone(const QString& path, LevelFileRead read);
+    // Opens the level file of the command line, once, when the window first shows.
+    void OpenStartFile();
+    // Puts level `index` of the collection onto the board, after the question.
+    void OpenCollectionLevel(const std::shared_ptr<const LevelCollection>& collection,
+                             std::size_t index);
+    // Shows the board when a level of the collection was opened, and the
+    // collection position either way.
+    void ShowCollectionStep(bool opened);
 
     PlatformSeams Platform_;
     StartOptions Options_;
@@ -217,6 +253,10 @@ private:
         QFrame* Panel;
     };
     std::map<QObject*, PaletteTool> ToolImages_;
+    TLevelFileReader* FileReader_;
+    TLevelChooserForm* LevelChooser_ = nullptr;
+    TCollectionCursor Collection_;
+    bool StartFileOpened_ = false;
 };
 
 } // namespace lodrin

@@ -66,7 +66,12 @@ void TEditorForm_::sb_LoadClick() {
     const std::string text = ToUtf8(data->text());
     if (Doc_.Paste(text, [this](std::string_view question) { return Confirm(question); })) {
         BoardChanged();
+        ShowLevelCorner();
     }
+}
+
+void TEditorForm_::ShowLevelCorner() {
+    DrawGrid1->SetView(RevealLevelCorner(LevelBounds(Doc_.board), DrawGrid1->View()));
 }
 
 void TEditorForm_::sb_UnDoClick() {
@@ -253,6 +258,15 @@ void TEditorForm_::RunCommand(EditorCommand command) {
         break;
     case EditorCommand::Undo:
         sb_UnDoClick();
+        break;
+    case EditorCommand::OpenFile:
+        OpenFileClick();
+        break;
+    case EditorCommand::NextLevel:
+        NextLevelClick();
+        break;
+    case EditorCommand::PreviousLevel:
+        PreviousLevelClick();
         break;
     }
 }

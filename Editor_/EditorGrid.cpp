@@ -116,6 +116,16 @@ void TEditorGrid::UpdateScrollBars() {
     horizontalScrollBar()->setPageStep(VisibleCols());
 }
 
+GridView TEditorGrid::View() const {
+    return {TopRow(), LeftCol(), VisibleRows(), VisibleCols(), Row_, Col_};
+}
+
+void TEditorGrid::SetView(const GridView& view) {
+    SetTopRow(view.TopRow);
+    SetLeftCol(view.LeftCol);
+    SetFocusCell(view.FocusRow, view.FocusCol);
+}
+
 void TEditorGrid::SetFocusCell(int row, int col) {
     row = Clamp(row, 0, BoardSize - 1);
     col = Clamp(col, 0, BoardSize - 1);

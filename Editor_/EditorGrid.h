@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Editor_/GridView.h"
 #include "board/Board.h"
 
 #include <QAbstractScrollArea>
@@ -50,6 +51,11 @@ public:
     // Rows and columns that fit fully into the view.
     int VisibleRows() const;
     int VisibleCols() const;
+
+    // The first row and column, the whole rows and columns in view and the focus.
+    GridView View() const;
+    // Scrolls to the view's first row and column and moves the focus to its cell.
+    void SetView(const GridView& view);
 
     // The focused cell; moving it scrolls it into view.
     int Row() const { return Row_; }

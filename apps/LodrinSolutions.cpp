@@ -6,6 +6,7 @@
 #include "ImportSolution/ImportForm.h"
 #include "platform/ProgramArguments.h"
 #include "platform/ProgramFolders.h"
+#include "platform/QtTranslation.h"
 
 #include <QApplication>
 
@@ -80,6 +81,7 @@ int main(int argc, char** argv) {
         return RunScripted(asked);
     }
     QApplication app(argc, argv);
+    const lodrin::TQtTranslation chinese;
     QGuiApplication::setDesktopFileName(QStringLiteral(LODRIN_APP_ID_PREFIX ".LodrinSolutions"));
     // Qt has taken its own options (-platform and the like) out of the arguments by now.
     const lodrin::HeadlessOptions options = lodrin::ParseHeadlessArgs(lodrin::ProgramArguments());

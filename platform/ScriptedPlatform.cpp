@@ -39,6 +39,12 @@ std::optional<QString> TScriptedFileDialogs::OpenFileName(QWidget*, const QStrin
     return Next(filter);
 }
 
+std::optional<QString> TScriptedFileDialogs::OpenFileNameFrom(QWidget*, const QString& filter,
+                                                              const OpenDialogStart& start) {
+    Starts.push_back(start);
+    return Next(filter);
+}
+
 void TManualClock::Pause(int ms) {
     QCoreApplication::processEvents();
     Pauses.push_back(ms);

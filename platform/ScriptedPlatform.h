@@ -29,13 +29,17 @@ private:
 };
 
 // File dialogs answered from a queue (an empty name, or an empty queue, means
-// cancelled), recording the filters they were shown with.
+// cancelled), recording the filters they were shown with and where open
+// dialogs started.
 class TScriptedFileDialogs final : public TFileDialogs {
 public:
     std::optional<QString> SaveFileName(QWidget* parent, const QString& filter) override;
     std::optional<QString> OpenFileName(QWidget* parent, const QString& filter) override;
+    std::optional<QString> OpenFileNameFrom(QWidget* parent, const QString& filter,
+                                            const OpenDialogStart& start) override;
     std::deque<QString> Names;
     QStringList Filters;
+    std::vector<OpenDialogStart> Starts;
 
 private:
     std::optional<QString> Next(const QString& filter);

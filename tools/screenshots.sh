@@ -2,7 +2,8 @@
 # Builds the screenshot drivers and saves PNGs of the windows in the states worth
 # looking at, under a virtual X display (Qt's offscreen platform when Xvfb is missing).
 #   tools/screenshots.sh [-o FOLDER] [SECTION...]
-# Sections: editor (LodrinEditor's windows), trial (the trial window), solutions
+# Sections: editor (LodrinEditor's windows), files (level collections opened in the
+# editor: the open dialog, the level chooser), trial (the trial window), solutions
 # (the LodrinSolutions import window). Without one, all are made. Default folder:
 # build/screenshots.
 set -euo pipefail
@@ -13,13 +14,13 @@ if [ "${1:-}" = "-o" ]; then
     shift 2
 fi
 sections=("$@")
-[ ${#sections[@]} -eq 0 ] && sections=(editor trial solutions)
+[ ${#sections[@]} -eq 0 ] && sections=(editor files trial solutions)
 shared="${LODRIN_SHARED_DIR:-../shared}"
 mkdir -p "$out"
 cmake --preset default >/dev/null
 
 # The real levels the editor and trial sections show.
-levels() {
+solved_levels() {
     local file="$shared/data/solved.xsb"
     if [ ! -f "$file" ]; then
         echo "screenshots: no level file at $file (set LODRIN_SHARED_DIR)" >&2
@@ -28,33 +29,44 @@ levels() {
     echo "$file"
 }
 
+# The windows as a Chinese desktop shows them: the file dialog's dates and sizes
+# follow the system's locale.
 run() {
     if command -v xvfb-run >/dev/null; then
-        xvfb-run -a -s "-screen 0 1280x1024x24" "$@"
+        xvfb-run -a -s "-screen 0 1280x1024x24" env LANG=zh_CN.UTF-8 "$@"
     else
-        QT_QPA_PLATFORM=offscreen "$@"
+        QT_QPA_PLATFORM=offscreen LANG=zh_CN.UTF-8 "$@"
     fi
 }
 
 for section in "${sections[@]}"; do
     case "$section" in
     editor)
-        level=$(levels)
+        level=$(solved_levels)
         cmake --build --preset default --target lodrin_editor_screenshots
         run build/tools/lodrin_editor_screenshots "$out" "$level" build/bin/Skins
         ;;
     trial)
-        level=$(levels)
+        level=$(solved_levels)
         cmake --build --preset default --target lodrin_trial_screenshots
         run build/tools/lodrin_trial_screenshots "$out" "$level" build/bin/Skins \
             "$shared/data/large/Dushi13_41_100x96.xsb"
+        ;;
+    files)
+        levels="$shared/data/levels"
+        if [ ! -d "$levels" ]; then
+            echo "screenshots: no level collections at $levels (set LODRIN_SHARED_DIR)" >&2
+            exit 1
+        fi
+        cmake --build --preset default --target lodrin_file_screenshots
+        run build/tools/lodrin_file_screenshots "$out" "$levels" build/bin/Skins
         ;;
     solutions)
         cmake --build --preset default --target lodrin_screenshots
         run build/bin/lodrin_screenshots "$out" solutions
         ;;
     *)
-        echo "screenshots: unknown section $section (editor, trial, solutions)" >&2
+        echo "screenshots: unknown section $section (editor, files, trial, solutions)" >&2
         exit 2
         ;;
     esac

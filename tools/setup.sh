@@ -9,7 +9,7 @@ packages=(
     libsqlitecpp-dev libsqlite3-dev sqlite3
     mdbtools-dev zlib1g-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-wqy-microhei
+    fonts-wqy-microhei qt6-translations-l10n
     xvfb xauth
     desktop-file-utils appstream shared-mime-info dpkg-dev
 )

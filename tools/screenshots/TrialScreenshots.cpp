@@ -13,6 +13,7 @@
 #include "board/LevelText.h"
 #include "platform/ScriptedPlatform.h"
 #include "platform/UiFont.h"
+#include "tools/screenshots/WindowShots.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -70,12 +71,6 @@ const SolvedLevel* Find(const std::vector<SolvedLevel>& levels, const QString& t
     return nullptr;
 }
 
-void Settle() {
-    for (int i = 0; i < 5; ++i) {
-        QApplication::processEvents();
-    }
-}
-
 // Resizes the window and waits (up to a second) for the window system to follow.
 void ResizeTo(QWidget* window, QSize size) {
     window->resize(size);
@@ -84,7 +79,7 @@ void ResizeTo(QWidget* window, QSize size) {
     while (window->size() != size && timer.elapsed() < 1000) {
         QApplication::processEvents(QEventLoop::AllEvents, 50);
     }
-    Settle();
+    shots::Settle();
 }
 
 bool Save(const QImage& image, const QDir& folder, const QString& name) {
@@ -98,8 +93,7 @@ bool Save(const QImage& image, const QDir& folder, const QString& name) {
 }
 
 bool Save(QWidget* window, const QDir& folder, const QString& name) {
-    Settle();
-    return Save(window->grab().toImage(), folder, name);
+    return shots::Save(window, folder, name.toLatin1().constData());
 }
 
 // Pastes the level into the editor and opens the trial field on it.
@@ -111,7 +105,7 @@ void Open(TEditorWindows& windows, TScriptedPlatform& platform, const QString& t
     platform.Modifiers.Modifiers = reverse ? Qt::ControlModifier : Qt::NoModifier;
     windows.Editor.sb_TrialClick();
     platform.Modifiers.Modifiers = Qt::NoModifier;
-    Settle();
+    shots::Settle();
 }
 
 // Plays moves through the clipboard, as Ctrl+L does.
