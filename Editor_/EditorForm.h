@@ -6,6 +6,7 @@
 #include "Editor_/EditorKeys.h"
 #include "Editor_/StartOptions.h"
 #include "LoadSkin/CurrentSkin.h"
+#include "TrialUnit/TrialHandOver.h"
 #include "platform/CommandIcons.h"
 #include "platform/Platform.h"
 
@@ -54,7 +55,8 @@ struct EditorPartners {
     TEditorInfForm_* Info = nullptr;
     TEditorHelpForm* Help = nullptr;
     TLoadSkinForm* SkinChooser = nullptr;
-    std::function<void()> OpenTrial;
+    // Shows the trial field on the keeper's area of the level, in the mode.
+    std::function<void(const TrialBoard& board, PlayMode mode)> OpenTrial;
     std::function<bool()> OpenRecognition;
 };
 

@@ -6,6 +6,7 @@
 #include "Editor_/EditorInfForm.h"
 #include "LoadSkin/LoadSkinForm.h"
 #include "Recog_/RecogState.h"
+#include "platform/QtText.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -15,17 +16,6 @@
 #include <QPushButton>
 
 namespace lodrin {
-namespace {
-
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string ToUtf8(const QString& text) {
-    return text.toUtf8().toStdString();
-}
-
-} // namespace
 
 bool TEditorForm_::Confirm(std::string_view question) {
     return Platform_.Messages.Warning(this, FromUtf8(question));
@@ -174,8 +164,15 @@ void TEditorForm_::sb_HelpClick() {
 }
 
 void TEditorForm_::sb_TrialClick() {
+    const TrialHandOver handOver = HandOverToTrial(Doc_.board);
+    if (!handOver.Ok()) {
+        Platform_.Messages.Error(this, FromUtf8(handOver.Error));
+        return;
+    }
+    // Ctrl held at the click or key picks reverse play.
+    const PlayMode mode = Platform_.Modifiers.CtrlDown() ? PlayMode::Reverse : PlayMode::Forward;
     if (Partners_.OpenTrial) {
-        Partners_.OpenTrial();
+        Partners_.OpenTrial(handOver.Board, mode);
     }
 }
 

@@ -4,6 +4,7 @@
 #include "Editor_/EditorInfForm.h"
 #include "LoadSkin/LoadSkinForm.h"
 #include "Recog_/RecogForm.h"
+#include "TrialUnit/TrialForm.h"
 
 namespace lodrin {
 
@@ -16,11 +17,16 @@ TEditorWindows::TEditorWindows(PlatformSeams platform, StartOptions options,
     RecogForm->SetSkinChooser(SkinChooser);
     Help = new TEditorHelpForm(&Editor);
     Editor.SetRecognition(&Recog);
+    TEditorDocument& doc = Editor.Document();
+    Trial = new TTrialForm(&Editor, platform.Clock, Skin, {doc.board, doc.MapNode});
     EditorPartners partners;
     partners.Info = Info;
     partners.Help = Help;
     partners.SkinChooser = SkinChooser;
     partners.OpenRecognition = [this] { return RecogForm->Execute(); };
+    partners.OpenTrial = [trial = Trial](const TrialBoard& board, PlayMode mode) {
+        trial->ShowTrial(board, mode);
+    };
     Editor.SetPartners(std::move(partners));
 }
 

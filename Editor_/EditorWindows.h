@@ -12,11 +12,12 @@ class TEditorHelpForm;
 class TEditorInfForm_;
 class TLoadSkinForm;
 class TRecogForm_;
+class TTrialForm;
 
 // The editor program's windows, created in their start order and joined: the
 // editor window, the level-info dialog, the recognition window, the skin
-// chooser and the help window. The dialogs are children of the editor window
-// and live as long as it does.
+// chooser, the help window and the trial window. The others are children of
+// the editor window and live as long as it does.
 class TEditorWindows {
 public:
     TEditorWindows(PlatformSeams platform, StartOptions options, const QString& skinsFolder);
@@ -30,6 +31,7 @@ public:
     TRecogForm_* RecogForm = nullptr;
     TLoadSkinForm* SkinChooser = nullptr;
     TEditorHelpForm* Help = nullptr;
+    TTrialForm* Trial = nullptr;
 };
 
 } // namespace lodrin

@@ -1,5 +1,7 @@
 #include "platform/ScriptedPlatform.h"
 
+#include <QCoreApplication>
+
 namespace lodrin {
 
 MessageAnswer TScriptedMessageBoxes::Show(QWidget*, MessageKind kind, const QString& text) {
@@ -42,6 +44,12 @@ std::optional<QString> TScriptedFileDialogs::OpenFileNameFrom(QWidget*, const QS
                                                               const OpenDialogStart& start) {
     Starts.push_back(start);
     return Next(filter);
+}
+
+void TManualClock::Pause(int ms) {
+    QCoreApplication::processEvents();
+    Pauses.push_back(ms);
+    Now += ms;
 }
 
 ScreenShot TFixedScreenCapture::CaptureScreen() {

@@ -52,12 +52,15 @@ public:
     Qt::KeyboardModifiers Modifiers = Qt::NoModifier;
 };
 
-// A clock that moves only when told.
+// A clock that moves only when told. A pause processes the pending events once,
+// moves the clock on by its length and is recorded.
 class TManualClock final : public TClock {
 public:
     std::int64_t NowMs() const override { return Now; }
+    void Pause(int ms) override;
     void Advance(std::int64_t ms) { Now += ms; }
     std::int64_t Now = 0;
+    std::vector<int> Pauses;
 };
 
 // A screen that shows the picture it was given; without one, the capture fails with

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/CommandIcons.h"
+#include "platform/SystemColours.h"
 
 #include <QColor>
 #include <QString>
@@ -24,15 +25,6 @@ inline QColor BarColour() {
 inline QColor ActiveToolColour() {
     return {255, 0, 0};
 }
-// The colour of the other tools' panels. Qt has no role for the inactive title bar; this is
-// the desktop's usual colour for it.
-inline QColor InactiveCaptionColour() {
-    return {191, 205, 219};
-}
-
-// Paints a widget's background in one colour.
-void PaintBackground(QWidget* widget, const QColor& colour);
-
 // A plain panel, its name as objectName.
 QFrame* MakeNamedPanel(QWidget* parent, const char* name);
 

@@ -3,9 +3,10 @@
 # looking at, under a virtual X display (Qt's offscreen platform when Xvfb is missing).
 #   tools/screenshots.sh [-o FOLDER] [SECTION...]
 # Sections: editor (LodrinEditor's windows), files (level collections opened in the
-# editor: the open dialog, the level chooser), recognition (the recognition window in
-# each mode and the editor's reference pictures), solutions (the LodrinSolutions
-# import window). Without one, all are made. Default folder: build/screenshots.
+# editor: the open dialog, the level chooser), trial (the trial window), recognition
+# (the recognition window in each mode and the editor's reference pictures),
+# solutions (the LodrinSolutions import window). Without one, all are made. Default
+# folder: build/screenshots.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=build/screenshots
@@ -14,19 +15,19 @@ if [ "${1:-}" = "-o" ]; then
     shift 2
 fi
 sections=("$@")
-[ ${#sections[@]} -eq 0 ] && sections=(editor files recognition solutions)
+[ ${#sections[@]} -eq 0 ] && sections=(editor files trial recognition solutions)
 shared="${LODRIN_SHARED_DIR:-../shared}"
 mkdir -p "$out"
 cmake --preset default >/dev/null
 
-# The real levels the editor's sections show.
-level_file() {
-    local level="$shared/data/solved.xsb"
-    if [ ! -f "$level" ]; then
-        echo "screenshots: no level file at $level (set LODRIN_SHARED_DIR)" >&2
+# The real levels the editor and trial sections show.
+solved_levels() {
+    local file="$shared/data/solved.xsb"
+    if [ ! -f "$file" ]; then
+        echo "screenshots: no level file at $file (set LODRIN_SHARED_DIR)" >&2
         exit 1
     fi
-    echo "$level"
+    echo "$file"
 }
 
 # The windows as a Chinese desktop shows them: the file dialog's dates and sizes
@@ -42,9 +43,15 @@ run() {
 for section in "${sections[@]}"; do
     case "$section" in
     editor)
-        level=$(level_file)
+        level=$(solved_levels)
         cmake --build --preset default --target lodrin_editor_screenshots
         run build/tools/lodrin_editor_screenshots "$out" "$level" build/bin/Skins
+        ;;
+    trial)
+        level=$(solved_levels)
+        cmake --build --preset default --target lodrin_trial_screenshots
+        run build/tools/lodrin_trial_screenshots "$out" "$level" build/bin/Skins \
+            "$shared/data/large/Dushi13_41_100x96.xsb"
         ;;
     files)
         levels="$shared/data/levels"
@@ -56,7 +63,7 @@ for section in "${sections[@]}"; do
         run build/tools/lodrin_file_screenshots "$out" "$levels" build/bin/Skins
         ;;
     recognition)
-        level=$(level_file)
+        level=$(solved_levels)
         cmake --build --preset default --target lodrin_recog_screenshots
         run build/tools/lodrin_recog_screenshots "$out" "$level" build/bin/Skins
         ;;
@@ -65,7 +72,7 @@ for section in "${sections[@]}"; do
         run build/bin/lodrin_screenshots "$out" solutions
         ;;
     *)
-        echo "screenshots: unknown section $section (editor, files, recognition, solutions)" >&2
+        echo "screenshots: unknown section $section (editor, files, trial, recognition, solutions)" >&2
         exit 2
         ;;
     esac

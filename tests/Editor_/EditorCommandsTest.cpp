@@ -398,15 +398,17 @@ TEST_F(EditorCommandsTest, CloseQuestionWithEachAnswer) {
 }
 
 TEST_F(EditorCommandsTest, TrialAndRecognitionButtonsWaitForTheirWindows) {
+    const Board level = test::BoardFromRows({"#####", "#@$.#", "#####"});
+    Doc().board = level;
     form.sb_Trial->click();
     form.sb_LoadPic->click();
-    EXPECT_EQ(trialOpened, 1);
+    EXPECT_EQ(trialBoards.size(), 1u);
     EXPECT_EQ(recognitionOpened, 1);
     form.SetPartners({info, help, skinChooser, {}, {}});
     form.sb_Trial->click(); // not connected yet: nothing happens
     form.sb_LoadPic->click();
     Key(Qt::Key_F5);
-    EXPECT_EQ(Doc().board, Board{});
+    EXPECT_EQ(Doc().board, level);
     EXPECT_TRUE(Shown().empty());
 }
 

@@ -24,7 +24,11 @@ namespace lodrin::test {
 class EditorFormFixture : public ::testing::Test {
 protected:
     EditorFormFixture() {
-        form.SetPartners({info, help, skinChooser, [this] { ++trialOpened; },
+        form.SetPartners({info, help, skinChooser,
+                          [this](const TrialBoard& board, PlayMode mode) {
+                              trialBoards.push_back(board);
+                              trialModes.push_back(mode);
+                          },
                           [this] {
                               ++recognitionOpened;
                               return false;
@@ -89,7 +93,9 @@ protected:
     // An empty Skins folder: the chooser lists nothing.
     TLoadSkinForm* skinChooser =
         new TLoadSkinForm(&form, QStringLiteral("/nonexistent/Skins"), skin);
-    int trialOpened = 0;
+    // The boards and modes the editor opened the trial field with.
+    std::vector<TrialBoard> trialBoards;
+    std::vector<PlayMode> trialModes;
     int recognitionOpened = 0;
 
 private:

@@ -11,6 +11,7 @@
 #include "support/TempDir.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QLabel>
@@ -216,6 +217,14 @@ TEST(ScriptedPlatformTest, AnswersInOrderThenTheSafeDefaults) {
     EXPECT_FALSE(seams.Modifiers.ShiftDown());
     platform.Clock.Advance(300);
     EXPECT_EQ(seams.Clock.NowMs(), 300);
+    // A pause lets the window's pending events run and moves the clock on.
+    bool ran = false;
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [&] { ran = true; }, Qt::QueuedConnection);
+    seams.Clock.Pause(10);
+    EXPECT_TRUE(ran);
+    EXPECT_EQ(seams.Clock.NowMs(), 310);
+    EXPECT_EQ(platform.Clock.Pauses, (std::vector<int>{10}));
     EXPECT_FALSE(seams.Screen.CaptureScreen().Ok());
     EXPECT_EQ(platform.Screen.Captures, 1);
 }
