@@ -1,20 +1,13 @@
 #include "Editor_/EditorCursors.h"
 
-#include "Editor_/CommandIcons.h"
 #include "LoadSkin/SkinStrip.h"
 #include "board/CellCode.h"
+#include "platform/CommandIcons.h"
 
-#include <QPainter>
-#include <QPainterPath>
 #include <QPixmap>
 
 namespace lodrin {
 namespace {
-
-constexpr int CursorSize = 32;
-constexpr int BadgeLeft = 11;
-constexpr int BadgeTop = 12;
-constexpr int BadgeSize = 19;
 
 // Each cursor's name and the cell code of the strip tile its badge shows, by ToolCursor.
 struct CursorLook {
@@ -28,32 +21,6 @@ constexpr CursorLook CursorLooks[ToolCursorCount] = {
 
 const CursorLook& LookOf(ToolCursor cursor) {
     return CursorLooks[static_cast<std::size_t>(cursor)];
-}
-
-// The classic pointer, white with a black rim, tip at (0, 0).
-void DrawArrow(QPainter& p) {
-    p.save();
-    p.translate(0.5, 0.5);
-    p.setPen(QPen(Qt::black, 1));
-    p.setBrush(Qt::white);
-    p.drawPath(PointerArrowPath());
-    p.restore();
-}
-
-// Four small arrow heads around the badge's centre: the box moves.
-void DrawMoveArrows(QPainter& p, const QRect& badge) {
-    const QPointF c = QRectF(badge).center();
-    const qreal r = badge.width() / 2.0 - 1.5;
-    p.setPen(QPen(Qt::black, 1));
-    p.setBrush(Qt::white);
-    for (int turn = 0; turn < 4; ++turn) {
-        p.save();
-        p.translate(c);
-        p.rotate(90.0 * turn);
-        const QPointF head[] = {{0, -r}, {-3.5, -r + 4}, {3.5, -r + 4}};
-        p.drawPolygon(head, 3);
-        p.restore();
-    }
 }
 
 } // namespace
@@ -83,27 +50,9 @@ QString ToolCursorName(ToolCursor cursor) {
 }
 
 QImage ToolCursorImage(ToolCursor cursor, const SkinStrip& strip) {
-    QImage image(CursorSize, CursorSize, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRect badge(BadgeLeft, BadgeTop, BadgeSize, BadgeSize);
     const int k = LookOf(cursor).Code;
-    if (strip.HasTile(k)) {
-        p.drawImage(badge, strip.Image, SkinStrip::TileRect(k));
-    } else {
-        p.fillRect(badge, Qt::gray);
-    }
-    p.setPen(QPen(Qt::white, 1));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(QRectF(badge).adjusted(-0.5, -0.5, 0.5, 0.5));
-    p.setPen(QPen(Qt::black, 1));
-    p.drawRect(QRectF(badge).adjusted(-1.5, -1.5, 1.5, 1.5));
-    if (cursor == ToolCursor::BoxMove) {
-        DrawMoveArrows(p, badge);
-    }
-    DrawArrow(p);
-    return image;
+    return BadgeCursorImage(strip.HasTile(k) ? strip.Tile(k) : QImage(),
+                            cursor == ToolCursor::BoxMove);
 }
 
 void TEditorCursors::Build(const SkinStrip& strip) {

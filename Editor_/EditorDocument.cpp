@@ -1,6 +1,7 @@
 #include "Editor_/EditorDocument.h"
 
 #include "Editor_/EditRules.h"
+#include "Recog_/RecogState.h"
 #include "board/LevelFile.h"
 #include "board/LevelText.h"
 #include "board/XsbRows.h"
@@ -10,6 +11,9 @@
 
 namespace lodrin {
 namespace {
+
+// Asked before a level read from the clipboard or a file replaces the board.
+constexpr std::string_view OverwriteQuestion = "当前绘制的内容将被覆盖，确定吗？";
 
 bool DrawsWithUndo(EditTool tool) {
     return tool != EditTool::SelectTool;
@@ -255,8 +259,8 @@ void TEditorDocument::ClearAll(const ConfirmFn& confirm) {
     PushSnapshot(Stack::Undo);
     board.Clear();
     UpdateCounts();
-    if (Hook_ != nullptr) {
-        Hook_->EndForce();
+    if (Recog_ != nullptr) {
+        Recog_->EndForce();
     }
     MarkModified();
 }
@@ -271,15 +275,33 @@ bool TEditorDocument::Paste(std::string_view clipboardText, const ConfirmFn& con
         return false;
     }
     MapNode = std::move(read);
-    if (!confirm("当前绘制的内容将被覆盖，确定吗？")) {
+    if (!confirm(OverwriteQuestion)) {
         return false;
     }
+    TakeMapNodeRows();
+    return true;
+}
+
+void TEditorDocument::TakeMapNodeRows() {
     PushSnapshot(Stack::Undo);
     if (std::optional<ColRow> keeper = ReadRowsIntoBoard(MapNode.Rows, board)) {
         PlayerPos = *keeper;
     }
     UpdateCounts();
     MarkModified();
+}
+
+bool TEditorDocument::HoldsSomething() const {
+    return std::any_of(board.Cells.begin(), board.Cells.end(),
+                       [](std::int32_t code) { return code != Floor; });
+}
+
+bool TEditorDocument::OpenLevel(TMapNode level, const ConfirmFn& confirm) {
+    if (level.Rows.empty() || (HoldsSomething() && !confirm(OverwriteQuestion))) {
+        return false;
+    }
+    MapNode = std::move(level);
+    TakeMapNodeRows();
     return true;
 }
 
@@ -359,9 +381,21 @@ void TEditorDocument::UpdateCounts() {
 
 void TEditorDocument::Recount() {
     UpdateCounts();
-    if (Hook_ != nullptr) {
-        Hook_->Mirror(board, PlayerPos);
+    if (Recog_ != nullptr) {
+        Recog_->Mirror(board, PlayerPos);
     }
+}
+
+void TEditorDocument::TakeOverRecognition() {
+    if (Recog_ == nullptr) {
+        return;
+    }
+    PushSnapshot(Stack::Undo);
+    if (const std::optional<ColRow> keeper = Recog_->ReadIntoBoard(board)) {
+        PlayerPos = *keeper;
+    }
+    Recount();
+    MarkModified();
 }
 
 } // namespace lodrin

@@ -2,6 +2,7 @@
 
 #include "Editor_/EditTool.h"
 #include "board/Board.h"
+#include "board/ConfirmFn.h"
 #include "board/MapNode.h"
 #include "board/MapNormalize.h"
 
@@ -12,19 +13,7 @@
 
 namespace lodrin {
 
-// Asks the user a question with OK and Cancel; true means OK.
-using ConfirmFn = std::function<bool(std::string_view question)>;
-
-// The recognized level's side of the editor: it decides itself whether a level is in force.
-// The recognition subsystem implements it; the document only calls it.
-class TRecognizedLevelHook {
-public:
-    virtual ~TRecognizedLevelHook() = default;
-    // Last step of every recount: mirror the board into the recognized level.
-    virtual void Mirror(const Board& board, ColRow playerPos) = 0;
-    // Clear all ends the force of the recognized level.
-    virtual void EndForce() = 0;
-};
+class TRecogState;
 
 enum class MouseButton { Left, Right };
 enum class ShiftDirection { Right, Left, Down, Up };
@@ -84,6 +73,13 @@ public:
     // the overwrite question, into the board. Returns whether the board changed.
     // A text without a level leaves the record as it was.
     bool Paste(std::string_view clipboardText, const ConfirmFn& confirm);
+    // Puts a level read from a file onto the board: when the board holds
+    // anything, Paste's overwrite question comes first, and Cancel leaves the
+    // document as it was. The old board goes onto the undo stack. Returns
+    // whether the board changed.
+    bool OpenLevel(TMapNode level, const ConfirmFn& confirm);
+    // Whether any cell of the board is more than floor.
+    bool HoldsSomething() const;
     // Copy: the level text for the clipboard; copying counts as saving.
     std::string Copy();
     // Save to the chosen file name (extension fixed, overwrite question asked).
@@ -106,12 +102,20 @@ public:
     void MarkModified() { Saved = false; }
     void MarkSaved() { Saved = true; }
 
-    // The recognition state that mirrors the board while a recognized level is in force.
-    void SetRecognizedLevelHook(TRecognizedLevelHook* hook) { Hook_ = hook; }
+    // The recognition state whose recognized level the document takes over, and into which
+    // it mirrors the board while that level is in force.
+    void SetRecognition(TRecogState* recog) { Recog_ = recog; }
+    TRecogState* Recognition() const { return Recog_; }
+    // The user accepted a recognition: one undo snapshot, then all 100 x 100 cells of the
+    // recognized level into the board, the keeper position from the last keeper read, the
+    // recount and the modified mark. Nothing without a recognition state.
+    void TakeOverRecognition();
 
 private:
     // Saves the board onto `saveTo` and restores the newest entry of `from`, if any.
     void RestoreFrom(std::vector<std::string>& from, Stack saveTo);
+    // Reads the record's rows into the board after an undo snapshot.
+    void TakeMapNodeRows();
     void ApplyClick(int row, int col);
     void Erase(int row, int col);
     void Write(int row, int col, std::int32_t code);
@@ -121,7 +125,7 @@ private:
     bool Erasing_ = false;
     int LastRow_ = -1;
     int LastCol_ = -1;
-    TRecognizedLevelHook* Hook_ = nullptr;
+    TRecogState* Recog_ = nullptr;
 };
 
 // The question each shift asks when it would lose cells.

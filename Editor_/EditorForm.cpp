@@ -1,7 +1,9 @@
 #include "Editor_/EditorForm.h"
 
-#include "Editor_/CommandIcons.h"
 #include "Editor_/EditorGrid.h"
+#include "Editor_/LevelFileReader.h"
+#include "platform/CommandIcons.h"
+#include "platform/WindowParts.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -16,35 +18,12 @@
 #include <QToolButton>
 
 namespace lodrin {
-namespace {
-
-const QColor BarColour(191, 205, 219);
-const QColor ActiveToolColour(255, 0, 0);
-// Qt has no role for the inactive title bar; this is the desktop's usual colour for it.
-const QColor InactiveCaptionColour(191, 205, 219);
-constexpr int ToolPanelSize = 66;
-constexpr int ToolImageSize = 60;
-
-void Paint(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-QFrame* MakePanel(QWidget* parent, const char* name) {
-    auto* panel = new QFrame(parent);
-    panel->setObjectName(QString::fromLatin1(name));
-    return panel;
-}
-
-} // namespace
-
 const QString TEditorForm_::SaveDialog1Filter = QStringLiteral("关卡文档(*.xsb;*.txt)|*.xsb;*.txt");
 
 TEditorForm_::TEditorForm_(PlatformSeams platform, StartOptions options, TCurrentSkin& skin)
-    : Platform_(platform), Options_(options), Skin_(skin) {
+    : Platform_(platform), Options_(options), Skin_(skin), FileReader_(new TLevelFileReader(this)) {
     setObjectName(QStringLiteral("EditorForm_"));
+    setAcceptDrops(true); // a level file dropped on the window opens
     setWindowTitle(QStringLiteral("关卡编辑器 v20.01"));
     setMinimumSize(800, 560);
     resize(800, 561);
@@ -56,7 +35,7 @@ TEditorForm_::TEditorForm_(PlatformSeams platform, StartOptions options, TCurren
     CreateMenus();
     CreateCommandBar();
     layout->addWidget(Panel1);
-    Panel2 = MakePanel(central, "Panel2");
+    Panel2 = MakeNamedPanel(central, "Panel2");
     layout->addWidget(Panel2, 1);
     CreateToolBar();
     CreateGrid();
@@ -100,6 +79,8 @@ void TEditorForm_::CreateMenus() {
     N7 = MakeAction(PopupMenu1, "N7", QStringLiteral("小参考图"), &TEditorForm_::N7Click);
     N6->setCheckable(true);
     N7->setCheckable(true);
+    connect(N6, &QAction::toggled, this, &TEditorForm_::ReferenceLayersChanged);
+    connect(N7, &QAction::toggled, this, &TEditorForm_::ReferenceLayersChanged);
     PopupMenu2 = new QMenu(this);
     PopupMenu2->setObjectName(QStringLiteral("PopupMenu2"));
     PopupMenu3 = new QMenu(this);
@@ -114,13 +95,7 @@ void TEditorForm_::CreateMenus() {
 
 QToolButton* TEditorForm_::MakeCommandButton(const char* name, CommandIcon icon,
                                              const QString& hint, void (TEditorForm_::*click)()) {
-    auto* button = new QToolButton(Panel1);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setIcon(MakeCommandIcon(icon));
-    button->setIconSize(QSize(24, 24));
-    button->setFixedSize(34, 31);
-    button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::NoFocus);
+    QToolButton* button = lodrin::MakeCommandButton(Panel1, name, icon, hint);
     connect(button, &QToolButton::clicked, this, click);
     SetHint(button, hint);
     Panel1->layout()->addWidget(button);
@@ -128,8 +103,8 @@ QToolButton* TEditorForm_::MakeCommandButton(const char* name, CommandIcon icon,
 }
 
 void TEditorForm_::CreateCommandBar() {
-    Panel1 = MakePanel(centralWidget(), "Panel1");
-    Paint(Panel1, BarColour);
+    Panel1 = MakeNamedPanel(centralWidget(), "Panel1");
+    PaintBackground(Panel1, BarColour());
     Panel1->setFixedHeight(35);
     auto* bar = new QHBoxLayout(Panel1);
     bar->setContentsMargins(4, 2, 4, 2);
@@ -184,7 +159,9 @@ void TEditorForm_::CreateCommandBar() {
         auto* const menu = buttonMenu.second;
         button->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(button, &QWidget::customContextMenuRequested, this,
-                [button, menu](const QPoint& pos) { menu->popup(button->mapToGlobal(pos)); });
+                [button = button, menu = menu](const QPoint& pos) {
+                    menu->popup(button->mapToGlobal(pos));
+                });
     }
 }
 
@@ -192,8 +169,8 @@ void TEditorForm_::CreateToolBar() {
     auto* row = new QHBoxLayout(Panel2);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
-    Panel3 = MakePanel(Panel2, "Panel3");
-    Paint(Panel3, BarColour);
+    Panel3 = MakeNamedPanel(Panel2, "Panel3");
+    PaintBackground(Panel3, BarColour());
     Panel3->setFixedWidth(80);
     row->addWidget(Panel3);
     struct ToolSlot {
@@ -216,13 +193,9 @@ void TEditorForm_::CreateToolBar() {
     };
     int top = 8;
     for (const ToolSlot& slot : toolSlots) {
-        QFrame* panel = MakePanel(Panel3, slot.panelName);
-        panel->setGeometry((80 - ToolPanelSize) / 2, top, ToolPanelSize, ToolPanelSize);
-        auto* image = new QLabel(panel);
-        image->setObjectName(QString::fromLatin1(slot.imageName));
-        image->setGeometry(3, 3, ToolImageSize, ToolImageSize);
-        image->setCursor(Qt::PointingHandCursor);
-        SetHint(image, QString::fromUtf8(slot.hint));
+        const QString hint = QString::fromUtf8(slot.hint);
+        const auto [panel, image] = MakeToolSlot(Panel3, slot.panelName, slot.imageName, top, hint);
+        SetHint(image, hint);
         ToolImages_[image] = {slot.tool, panel};
         *slot.panel = panel;
         *slot.image = image;
@@ -249,20 +222,9 @@ void TEditorForm_::CreateStatusBar() {
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     setStatusBar(StatusBar1);
     const int widths[] = {24, 50, 24, 50, 36, 50, 36, 50, 50};
-    const char* captions[] = {"行", "", "列", "", "箱子", "", "目标", "", ""};
-    for (std::size_t i = 0; i < Panels_.size(); ++i) {
-        auto* panel = new QLabel(QString::fromUtf8(captions[i]), StatusBar1);
-        panel->setObjectName(QStringLiteral("StatusBar1_Panel%1").arg(i));
-        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        const bool message = i + 1 == Panels_.size();
-        panel->setAlignment(message ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
-        panel->setMinimumWidth(widths[i]);
-        if (!message) {
-            panel->setFixedWidth(widths[i]);
-        }
-        StatusBar1->addWidget(panel, message ? 1 : 0);
-        Panels_[i] = panel;
-    }
+    const char* const captions[] = {"行", "", "列", "", "箱子", "", "目标", "", ""};
+    const std::vector<QLabel*> panels = MakeStatusPanels(StatusBar1, captions, widths);
+    std::copy(panels.begin(), panels.end(), Panels_.begin());
 }
 
 QString TEditorForm_::StatusText(StatusPanel panel) const {
@@ -298,7 +260,8 @@ void TEditorForm_::SetSelect() {
         return;
     }
     for (const auto& [image, palette] : ToolImages_) {
-        Paint(palette.Panel, palette.Tool == tool ? ActiveToolColour : InactiveCaptionColour);
+        PaintBackground(palette.Panel,
+                        palette.Tool == tool ? ActiveToolColour() : InactiveCaptionColour());
     }
     if (cursor) {
         DrawGrid1->viewport()->setCursor(Cursors_.Get(*cursor));
@@ -376,6 +339,7 @@ void TEditorForm_::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     ShowMode();
     DrawGrid1->setFocus();
+    OpenStartFile();
 }
 
 void TEditorForm_::ShowMode() {

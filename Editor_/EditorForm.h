@@ -1,11 +1,13 @@
 #pragma once
 
-#include "Editor_/CommandIcons.h"
+#include "Editor_/CollectionCursor.h"
 #include "Editor_/EditorCursors.h"
 #include "Editor_/EditorDocument.h"
 #include "Editor_/EditorKeys.h"
 #include "Editor_/StartOptions.h"
 #include "LoadSkin/CurrentSkin.h"
+#include "TrialUnit/TrialHandOver.h"
+#include "platform/CommandIcons.h"
 #include "platform/Platform.h"
 
 #include <QMainWindow>
@@ -13,6 +15,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <memory>
 
 class QAction;
 class QFrame;
@@ -27,6 +30,8 @@ namespace lodrin {
 class TEditorGrid;
 class TEditorHelpForm;
 class TEditorInfForm_;
+class TLevelChooserForm;
+class TLevelFileReader;
 class TLoadSkinForm;
 
 // The panels of the status bar, left to right.
@@ -44,12 +49,15 @@ enum class StatusPanel {
 
 // The windows the editor opens. The trial field and the recognition window
 // connect through the two hand-overs; until then their buttons do nothing.
+// OpenRecognition shows the recognition window modally and says whether the
+// user accepted its result.
 struct EditorPartners {
     TEditorInfForm_* Info = nullptr;
     TEditorHelpForm* Help = nullptr;
     TLoadSkinForm* SkinChooser = nullptr;
-    std::function<void()> OpenTrial;
-    std::function<void()> OpenRecognition;
+    // Shows the trial field on the keeper's area of the level, in the mode.
+    std::function<void(const TrialBoard& board, PlayMode mode)> OpenTrial;
+    std::function<bool()> OpenRecognition;
 };
 
 // The editor's main window: the command bar, the tool bar, the board view and
@@ -63,6 +71,9 @@ public:
     ~TEditorForm_() override;
 
     void SetPartners(EditorPartners partners) { Partners_ = std::move(partners); }
+    // The recognition state whose level the editor takes over, mirrors while it is in
+    // force, and shows as reference pictures.
+    void SetRecognition(TRecogState* recog);
     TEditorDocument& Document() { return Doc_; }
     const StartOptions& Options() const { return Options_; }
     QString StatusText(StatusPanel panel) const;
@@ -72,6 +83,10 @@ public:
     void ShowMessage(const QString& text);
     // Shows the document's box and goal counters in the status bar.
     void ShowCounts();
+
+    // Scrolls the grid so the level is seen from its top-left corner, after a
+    // level came onto the board; the cell size stays.
+    void ShowLevelCorner();
 
     // Applies the current tool: panel colours, grid cursor and grid menu.
     void SetSelect();
@@ -102,6 +117,22 @@ public:
     void N11Click();
     // Picks the tool of a palette picture.
     void ToolClick(EditTool tool);
+
+    // Level files. Ctrl+O: the open dialog, starting at the last opened file
+    // and offering the recent ones, then the chosen file.
+    void OpenFileClick();
+    // Reads a level file off the window thread; then one level goes onto the
+    // board, several open the chooser, and a file without a level or that
+    // cannot be read gets an error box.
+    void OpenLevelFile(const QString& path);
+    // The next and the previous level of the last opened collection.
+    void NextLevelClick();
+    void PreviousLevelClick();
+    TLevelFileReader& FileReader() { return *FileReader_; }
+    // The chooser of a collection's levels (made when first needed).
+    TLevelChooserForm* LevelChooser();
+    // The open dialog's file types.
+    static const QString OpenDialogFilter;
 
     // The key tables; the window sees keys before its controls do.
     bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
@@ -170,6 +201,8 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void CreateCommandBar();
@@ -200,6 +233,17 @@ private:
     void DrawGrid1MouseMove(int row, int col);
     void DrawGrid1MouseUp();
     void FocusCellChanged(int row, int col);
+    void ReferenceLayersChanged();
+    // A level file was read: shows its error, or opens its level or the chooser.
+    void FileReadDone(const QString& path, LevelFileRead read);
+    // Opens the level file of the command line, once, when the window first shows.
+    void OpenStartFile();
+    // Puts level `index` of the collection onto the board, after the question.
+    void OpenCollectionLevel(const std::shared_ptr<const LevelCollection>& collection,
+                             std::size_t index);
+    // Shows the board when a level of the collection was opened, and the
+    // collection position either way.
+    void ShowCollectionStep(bool opened);
 
     PlatformSeams Platform_;
     StartOptions Options_;
@@ -215,6 +259,10 @@ private:
         QFrame* Panel;
     };
     std::map<QObject*, PaletteTool> ToolImages_;
+    TLevelFileReader* FileReader_;
+    TLevelChooserForm* LevelChooser_ = nullptr;
+    TCollectionCursor Collection_;
+    bool StartFileOpened_ = false;
 };
 
 } // namespace lodrin

@@ -5,6 +5,8 @@
 #include "Editor_/EditorHelpForm.h"
 #include "Editor_/EditorInfForm.h"
 #include "LoadSkin/LoadSkinForm.h"
+#include "Recog_/RecogState.h"
+#include "platform/QtText.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -14,17 +16,6 @@
 #include <QPushButton>
 
 namespace lodrin {
-namespace {
-
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string ToUtf8(const QString& text) {
-    return text.toUtf8().toStdString();
-}
-
-} // namespace
 
 bool TEditorForm_::Confirm(std::string_view question) {
     return Platform_.Messages.Warning(this, FromUtf8(question));
@@ -76,7 +67,12 @@ void TEditorForm_::sb_LoadClick() {
     const std::string text = ToUtf8(data->text());
     if (Doc_.Paste(text, [this](std::string_view question) { return Confirm(question); })) {
         BoardChanged();
+        ShowLevelCorner();
     }
+}
+
+void TEditorForm_::ShowLevelCorner() {
+    DrawGrid1->SetView(RevealLevelCorner(LevelBounds(Doc_.board), DrawGrid1->View()));
 }
 
 void TEditorForm_::sb_UnDoClick() {
@@ -135,10 +131,30 @@ void TEditorForm_::bt_SkinClick() {
     DrawGrid1->viewport()->update();
 }
 
+void TEditorForm_::SetRecognition(TRecogState* recog) {
+    Doc_.SetRecognition(recog);
+    DrawGrid1->SetRecognition(recog);
+}
+
+void TEditorForm_::ReferenceLayersChanged() {
+    DrawGrid1->SetReferenceLayers(N6->isChecked(), N7->isChecked());
+}
+
 void TEditorForm_::sb_LoadPicClick() {
-    if (Partners_.OpenRecognition) {
-        Partners_.OpenRecognition();
+    if (!Partners_.OpenRecognition) {
+        return;
     }
+    if (TRecogState* recog = Doc_.Recognition()) {
+        recog->BeginVisit();
+    }
+    if (Partners_.OpenRecognition()) {
+        Doc_.TakeOverRecognition();
+        N6->setChecked(true);
+        N7->setChecked(false);
+        ShowCounts();
+        ShowLevelCorner();
+    }
+    DrawGrid1->viewport()->update();
 }
 
 void TEditorForm_::sb_HelpClick() {
@@ -148,8 +164,15 @@ void TEditorForm_::sb_HelpClick() {
 }
 
 void TEditorForm_::sb_TrialClick() {
+    const TrialHandOver handOver = HandOverToTrial(Doc_.board);
+    if (!handOver.Ok()) {
+        Platform_.Messages.Error(this, FromUtf8(handOver.Error));
+        return;
+    }
+    // Ctrl held at the click or key picks reverse play.
+    const PlayMode mode = Platform_.Modifiers.CtrlDown() ? PlayMode::Reverse : PlayMode::Forward;
     if (Partners_.OpenTrial) {
-        Partners_.OpenTrial();
+        Partners_.OpenTrial(handOver.Board, mode);
     }
 }
 
@@ -256,6 +279,15 @@ void TEditorForm_::RunCommand(EditorCommand command) {
         break;
     case EditorCommand::Undo:
         sb_UnDoClick();
+        break;
+    case EditorCommand::OpenFile:
+        OpenFileClick();
+        break;
+    case EditorCommand::NextLevel:
+        NextLevelClick();
+        break;
+    case EditorCommand::PreviousLevel:
+        PreviousLevelClick();
         break;
     }
 }

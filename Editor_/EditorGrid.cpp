@@ -63,6 +63,17 @@ void TEditorGrid::StripChanged() {
     viewport()->update();
 }
 
+void TEditorGrid::SetRecognition(const TRecogState* recog) {
+    Recog_ = recog;
+    viewport()->update();
+}
+
+void TEditorGrid::SetReferenceLayers(bool picture, bool smallPicture) {
+    ReferencePicture_ = picture;
+    SmallReferencePicture_ = smallPicture;
+    viewport()->update();
+}
+
 void TEditorGrid::SetCellSize(int size) {
     size = Clamp(size, MinCellSize, MaxCellSize);
     if (size == CellSize_) {
@@ -114,6 +125,16 @@ void TEditorGrid::UpdateScrollBars() {
     verticalScrollBar()->setPageStep(VisibleRows());
     horizontalScrollBar()->setRange(0, std::max(0, BoardSize - VisibleCols()));
     horizontalScrollBar()->setPageStep(VisibleCols());
+}
+
+GridView TEditorGrid::View() const {
+    return {TopRow(), LeftCol(), VisibleRows(), VisibleCols(), Row_, Col_};
+}
+
+void TEditorGrid::SetView(const GridView& view) {
+    SetTopRow(view.TopRow);
+    SetLeftCol(view.LeftCol);
+    SetFocusCell(view.FocusRow, view.FocusCol);
 }
 
 void TEditorGrid::SetFocusCell(int row, int col) {
@@ -323,9 +344,41 @@ const QPixmap& TEditorGrid::Tile(int code) {
     return Tiles_[static_cast<std::size_t>(Clamp(code, 0, static_cast<int>(Tiles_.size()) - 1))];
 }
 
+QRect TEditorGrid::ReferenceRect(int row, int col) const {
+    if (Recog_ == nullptr || !Recog_->RecognizedLevelInForce || !Recog_->HasPicture()) {
+        return {};
+    }
+    const TRecogFrame& frame = Recog_->Frame;
+    if (row >= frame.Rows() || col >= frame.Cols()) {
+        return {};
+    }
+    const int z = frame.ZoomFactor();
+    return QRect((frame.Left() + col * frame.ColWidth()) / z,
+                 (frame.Top() + row * frame.RowHeight()) / z, frame.ColWidth() / z,
+                 frame.RowHeight() / z);
+}
+
 void TEditorGrid::PaintCell(QPainter& painter, const QRect& rect, int row, int col) {
     const int code = Board_ != nullptr ? Board_->At(row, col) : Floor;
-    painter.drawPixmap(rect.topLeft(), Tile(code));
+    const QRect reference =
+        ReferencePicture_ || SmallReferencePicture_ ? ReferenceRect(row, col) : QRect();
+    if (code == Floor) {
+        painter.drawPixmap(rect.topLeft(), Tile(Floor));
+    }
+    if (!reference.isNull() && ReferencePicture_) {
+        painter.drawImage(rect, Picture_.Of(*Recog_), reference);
+    }
+    if (code != Floor) {
+        painter.drawPixmap(rect.topLeft(), Tile(code));
+    }
+    if (!reference.isNull() && SmallReferencePicture_ && code != Floor) {
+        const int f = rect.width() / 3;
+        const QRect inner(rect.left() + f, rect.top() + f, f, rect.height() / 3);
+        painter.drawImage(inner, Picture_.Of(*Recog_), reference);
+        painter.setPen(Qt::black);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(inner.adjusted(0, 0, -1, -1));
+    }
     painter.setPen(CellOutline);
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(rect.adjusted(0, 0, -1, -1));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Editor_/GridView.h"
+#include "Recog_/RecogDrawing.h"
 #include "board/Board.h"
 
 #include <QAbstractScrollArea>
@@ -12,10 +14,13 @@ class QMenu;
 namespace lodrin {
 
 struct SkinStrip;
+class TRecogState;
 
 // The editor's board view: 100 x 100 square cells painted from the skin strip,
 // a focused cell that follows the mouse, zoom from 20 to 60 pixels, wheel and
-// key scrolling. It shows the board; mouse strokes go out as signals.
+// key scrolling. It shows the board; mouse strokes go out as signals. While a
+// recognized level is in force it can show the screenshot behind the floor
+// (the reference picture) and inside the other cells (the small one).
 class TEditorGrid : public QAbstractScrollArea {
     Q_OBJECT
 public:
@@ -32,6 +37,11 @@ public:
     void SetStrip(const SkinStrip* strip);
     // Call after the strip's picture changed.
     void StripChanged();
+    // The recognition state whose picture and frame the reference layers read in place.
+    void SetRecognition(const TRecogState* recog);
+    // The two reference layers: the picture behind floor cells, the small one inside the
+    // other cells. They show only while a recognized level is in force.
+    void SetReferenceLayers(bool picture, bool smallPicture);
     // The menu the right button opens; an empty menu opens nothing.
     void SetPopupMenu(QMenu* menu) { PopupMenu_ = menu; }
     QMenu* PopupMenu() const { return PopupMenu_; }
@@ -51,6 +61,11 @@ public:
     int VisibleRows() const;
     int VisibleCols() const;
 
+    // The first row and column, the whole rows and columns in view and the focus.
+    GridView View() const;
+    // Scrolls to the view's first row and column and moves the focus to its cell.
+    void SetView(const GridView& view);
+
     // The focused cell; moving it scrolls it into view.
     int Row() const { return Row_; }
     int Col() const { return Col_; }
@@ -61,6 +76,12 @@ public:
     bool CellAt(QPoint pos, int& row, int& col) const;
     // The viewport rectangle of a cell.
     QRect CellRect(int row, int col) const;
+    // Paints board cell (row, col) into rect: its tile, the reference layers around it while
+    // a recognized level is in force, the outline and the focus frame.
+    void PaintCell(QPainter& painter, const QRect& rect, int row, int col);
+    // The picture rectangle the frame assigns to cell (row, col), while a recognized level
+    // is in force and the cell lies within the frame's rows and columns; else a null rect.
+    QRect ReferenceRect(int row, int col) const;
 
     // The wheel's two handlers, shared with the window: Shift zooms, Ctrl
     // scrolls columns, plain scrolls rows; the focus stays in view.
@@ -93,11 +114,14 @@ private:
     void UpdateScrollBars();
     void FollowMouse(QPoint pos);
     bool MoveByKey(int key, Qt::KeyboardModifiers modifiers);
-    void PaintCell(QPainter& painter, const QRect& rect, int row, int col);
     const QPixmap& Tile(int code);
 
     const Board* Board_ = nullptr;
     const SkinStrip* Strip_ = nullptr;
+    const TRecogState* Recog_ = nullptr;
+    TPictureImage Picture_;
+    bool ReferencePicture_ = false;
+    bool SmallReferencePicture_ = false;
     QMenu* PopupMenu_ = nullptr;
     int CellSize_ = MaxCellSize;
     int Row_ = 0;

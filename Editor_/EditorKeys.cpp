@@ -25,6 +25,9 @@ const KeyRow KeyDownTable[] = {
     {Qt::Key_Up, Ctrl, None, EditorCommand::ShiftUp},
     {Qt::Key_Right, Ctrl, None, EditorCommand::ShiftRight},
     {Qt::Key_Down, Ctrl, None, EditorCommand::ShiftDown},
+    // Ctrl alone with Page Up and Page Down belongs to the grid.
+    {Qt::Key_PageDown, Ctrl | Shift, None, EditorCommand::NextLevel},
+    {Qt::Key_PageUp, Ctrl | Shift, None, EditorCommand::PreviousLevel},
 };
 
 const KeyRow KeyUpTable[] = {
@@ -36,6 +39,7 @@ const KeyRow KeyUpTable[] = {
     {Qt::Key_V, Ctrl, None, EditorCommand::Paste},
     {Qt::Key_Z, Shift, None, EditorCommand::Redo},
     {Qt::Key_Z, Ctrl, Shift, EditorCommand::Undo},
+    {Qt::Key_O, Ctrl, None, EditorCommand::OpenFile},
 };
 
 template <std::size_t N>
@@ -73,7 +77,8 @@ EditorCommand KeyUpCommand(int key, Qt::KeyboardModifiers modifiers) {
 
 bool StopsKey(EditorCommand command) {
     return command == EditorCommand::ShiftLeft || command == EditorCommand::ShiftUp ||
-           command == EditorCommand::ShiftRight || command == EditorCommand::ShiftDown;
+           command == EditorCommand::ShiftRight || command == EditorCommand::ShiftDown ||
+           command == EditorCommand::NextLevel || command == EditorCommand::PreviousLevel;
 }
 
 } // namespace lodrin

@@ -26,9 +26,13 @@ enum class EditorCommand {
     Paste,                // sb_Load
     Redo,                 // sb_ReDo
     Undo,                 // sb_UnDo
+    OpenFile,             // open a level file
+    NextLevel,            // the next level of the last opened collection
+    PreviousLevel,        // the previous level of the last opened collection
 };
 
-// The command of a key going down; the shifts also stop the key there.
+// The command of a key going down; the shifts and the level steps also stop
+// the key there.
 EditorCommand KeyDownCommand(int key, Qt::KeyboardModifiers modifiers);
 
 // The command of a typed character (Esc counts as one).

@@ -1,5 +1,7 @@
 #include "LoadSkin/BitmapHeader.h"
 
+#include "Recog_/PictureCheck.h"
+
 #include <QFile>
 #include <QImageReader>
 
@@ -11,6 +13,8 @@ namespace {
 
 constexpr std::int64_t FileHeaderBytes = 14;
 constexpr std::uint32_t RgbCompression = 0;
+constexpr std::uint32_t Rle8Compression = 1;
+constexpr std::uint32_t Rle4Compression = 2;
 constexpr std::uint32_t BitFieldsCompression = 3;
 constexpr std::int64_t MaxSide = 1 << 15;
 
@@ -66,7 +70,9 @@ bool SupportedLayout(const InfoFields& info) {
         bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
     const bool knownCompression =
         info.Compression == RgbCompression ||
-        (info.Compression == BitFieldsCompression && (bits == 16 || bits == 32));
+        (info.Compression == BitFieldsCompression && (bits == 16 || bits == 32)) ||
+        (info.Compression == Rle8Compression && bits == 8) ||
+        (info.Compression == Rle4Compression && bits == 4);
     const bool paletteFits = bits > 8 || info.ColoursUsed <= (std::int64_t{1} << bits);
     return info.Planes == 1 && knownBits && knownCompression && paletteFits;
 }
@@ -98,11 +104,25 @@ BitmapHeader ReadBitmapHeader(std::string_view head, std::int64_t fileSize) {
         !SupportedLayout(info)) {
         return out;
     }
-    const std::int64_t rowBytes = (info.Width * info.Bits + 31) / 32 * 4;
     out.Width = static_cast<int>(info.Width);
     out.Height = static_cast<int>(rows);
+    if (info.Compression == Rle8Compression || info.Compression == Rle4Compression) {
+        // Run-length rows are stored bottom-up only; the codes are checked later.
+        out.RunLength = info.Height > 0;
+        out.RunLength4 = info.Compression == Rle4Compression;
+        out.CodesStart = PixelStart(head, info);
+        return out;
+    }
+    const std::int64_t rowBytes = (info.Width * info.Bits + 31) / 32 * 4;
     out.Complete = PixelStart(head, info) + rowBytes * rows <= fileSize;
     return out;
+}
+
+void CheckRunLengthFile(std::string_view file, BitmapHeader& header) {
+    header.Complete =
+        header.RunLength && header.CodesStart < static_cast<std::int64_t>(file.size()) &&
+        CheckRunLengthCodes(file, static_cast<std::size_t>(header.CodesStart), header.RunLength4) ==
+            PictureProblem::None;
 }
 
 BitmapHeader OpenBitmapFile(const std::string& path, QFile& file, QImageReader& reader) {
@@ -113,6 +133,11 @@ BitmapHeader OpenBitmapFile(const std::string& path, QFile& file, QImageReader& 
     const QByteArray head = file.peek(BitmapHeaderBytes);
     BitmapHeader header = ReadBitmapHeader(
         std::string_view(head.constData(), static_cast<std::size_t>(head.size())), file.size());
+    if (header.RunLength && file.size() <= MaxRunLengthFileBytes) {
+        const QByteArray whole = file.peek(file.size());
+        CheckRunLengthFile(
+            std::string_view(whole.constData(), static_cast<std::size_t>(whole.size())), header);
+    }
     reader.setDevice(&file);
     reader.setFormat("bmp");
     reader.setAutoDetectImageFormat(false);

@@ -50,7 +50,7 @@ TLoadSkinForm::TLoadSkinForm(QWidget* parent, QString skinsFolder, TCurrentSkin&
     connect(Button1, &QPushButton::clicked, this, &QDialog::reject);
     connect(Button2, &QPushButton::clicked, this, &QDialog::accept);
     connect(ListBox1, &QListWidget::itemClicked, this, &TLoadSkinForm::ListBox1Click);
-    connect(ListBox1, &QListWidget::currentRowChanged, this, &TLoadSkinForm::ListBox1Click);
+    connect(ListBox1, &QListWidget::itemSelectionChanged, this, &TLoadSkinForm::ListBox1Click);
     connect(ListBox1, &QListWidget::itemDoubleClicked, this, &TLoadSkinForm::ListBox1DblClick);
 }
 
@@ -86,8 +86,13 @@ void TLoadSkinForm::ShowPreview(const QImage& picture) {
     Image1->setPixmap(preview);
 }
 
+const QListWidgetItem* TLoadSkinForm::SelectedEntry() const {
+    const QList<QListWidgetItem*> selected = ListBox1->selectedItems();
+    return selected.isEmpty() ? nullptr : selected.front();
+}
+
 void TLoadSkinForm::ListBox1Click() {
-    const QListWidgetItem* item = ListBox1->currentItem();
+    const QListWidgetItem* item = SelectedEntry();
     if (item == nullptr) {
         return;
     }
@@ -104,7 +109,7 @@ void TLoadSkinForm::ListBox1Click() {
 }
 
 void TLoadSkinForm::ListBox1DblClick() {
-    if (ListBox1->currentItem() == nullptr) {
+    if (SelectedEntry() == nullptr) {
         return;
     }
     ListBox1Click();

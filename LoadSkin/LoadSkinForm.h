@@ -6,6 +6,7 @@
 
 class QLabel;
 class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 
 namespace lodrin {
@@ -46,6 +47,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The entry the user picked. The list makes its first row current, without
+    // selecting it, when it takes the focus: that row is no choice.
+    const QListWidgetItem* SelectedEntry() const;
     void ShowPreview(const QImage& picture);
     std::string PathOf(const QString& name) const;
 

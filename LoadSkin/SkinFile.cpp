@@ -65,6 +65,13 @@ QImage DecodeWithin(QImageReader& reader, const BitmapHeader& header, int maxWid
     }
     const TAllocationLimit limit(AllocationLimitMB(maxWidth, maxHeight));
     QImage picture;
+    if (header.RunLength) {
+        // Run-length codes may leave pixels out (a jump, a line or the picture
+        // ended early); the decoder keeps what the picture it is given holds
+        // there, so it gets one cleared to colour 0.
+        picture = QImage(header.Width, header.Height, reader.imageFormat());
+        picture.fill(0);
+    }
     if (!reader.read(&picture)) {
         return {};
     }

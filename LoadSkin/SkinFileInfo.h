@@ -29,8 +29,9 @@ struct SkinFileInfo {
     bool Usable() const { return Readable && PassesSkinSizeRule(Width, Height); }
 };
 
-// Reads the headers of the file at path (UTF-8). A missing file, a file of
-// another format, a compressed or truncated bitmap is not Readable.
+// Reads the headers of the file at path (UTF-8), and the codes of a run-length
+// compressed bitmap. A missing file, a file of another format, a truncated
+// bitmap or one compressed in another way is not Readable.
 SkinFileInfo ReadSkinFileInfo(const std::string& path);
 
 } // namespace lodrin

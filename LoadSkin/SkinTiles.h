@@ -1,5 +1,7 @@
 #pragma once
 
+#include "board/WallMask.h"
+
 #include <QColor>
 #include <QImage>
 
@@ -21,17 +23,6 @@ enum class SkinTile : int {
 };
 inline constexpr int SkinTileCount = 8;
 inline constexpr int DarkTileCount = 6;
-
-// Bits of a wall square's mask: which of its neighbours on the screen are walls too.
-enum WallMaskBit : int {
-    WallOnLeft = 1,
-    WallAbove = 2,
-    WallOnRight = 4,
-    WallBelow = 8,
-    // The square is the lower-right one of a 2 x 2 block of walls.
-    WallBlockCorner = 16,
-};
-inline constexpr int WallMaskCount = 16;
 
 // The colour of text on an inactive window caption, used where no skin gives a
 // colour: the grid lines of the built-in and drawn skins and the squares outside

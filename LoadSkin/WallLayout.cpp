@@ -39,13 +39,7 @@ void PaintWallSquare(QPainter& painter, const SkinTiles& tiles, const QRect& squ
 }
 
 int WallMaskAt(const std::vector<std::string>& rows, int row, int col) {
-    int mask = 0;
-    mask |= IsWallAt(rows, row, col - 1) ? WallOnLeft : 0;
-    mask |= IsWallAt(rows, row - 1, col) ? WallAbove : 0;
-    mask |= IsWallAt(rows, row, col + 1) ? WallOnRight : 0;
-    mask |= IsWallAt(rows, row + 1, col) ? WallBelow : 0;
-    const bool block = (mask & (WallOnLeft | WallAbove)) == (WallOnLeft | WallAbove);
-    return block && IsWallAt(rows, row - 1, col - 1) ? mask | WallBlockCorner : mask;
+    return WallMaskOf([&](int dx, int dy) { return IsWallAt(rows, row + dy, col + dx); });
 }
 
 QImage PaintWallLayout(const SkinTiles& tiles, const std::vector<std::string>& rows, int cell,

@@ -53,11 +53,9 @@ bool LeavesFirst(const RouteNode& a, const RouteNode& b) {
 
 } // namespace
 
-void TPathFinder::SelectBox(const std::int32_t* cells, int box) {
+void TPathFinder::SelectBox(std::span<const TrialCode> cells, int box) {
     TFinderGrid& grid = Work_->Grid;
-    if (cells != nullptr) {
-        grid.Rebuild(cells);
-    }
+    grid.Rebuild(cells);
     const int i = grid.ToGrid(box);
     if (i >= 0 && grid.IsBox(i)) {
         grid.Set(i, FreeSquare);
@@ -67,11 +65,11 @@ void TPathFinder::SelectBox(const std::int32_t* cells, int box) {
 
 // The keeper square a push or pull of the box on p in direction k needs, and
 // where the keeper ends; false when the squares of the move are not free.
-bool TPathFinder::PushSquares(bool reverse, int p, int k, int& q, int& end) const {
+bool TPathFinder::PushSquares(PlayMode mode, int p, int k, int& q, int& end) const {
     const TFinderGrid& grid = Work_->Grid;
     const int d = Delta[static_cast<std::size_t>(k)];
     const int n = p + d;
-    if (reverse) {
+    if (IsReverse(mode)) {
         q = n;
         end = p + 2 * d;
         return grid.Free(n) && grid.Free(end);
@@ -84,18 +82,18 @@ bool TPathFinder::PushSquares(bool reverse, int p, int k, int& q, int& end) cons
 // Accepts the push or pull of the box on p in direction k, with the keeper on
 // `keeper`, when this search has not accepted it before and the keeper can make it;
 // `end` is where the keeper ends.
-bool TPathFinder::TakePush(bool reverse, int p, int keeper, int k, int& end) {
+bool TPathFinder::TakePush(PlayMode mode, int p, int keeper, int k, int& end) {
     const auto done = static_cast<std::size_t>(p * 4 + k);
     int q = 0;
-    if (Work_->PushDone[done] != 0 || !PushSquares(reverse, p, k, q, end) ||
-        !CanReachAt(reverse, p, keeper, q)) {
+    if (Work_->PushDone[done] != 0 || !PushSquares(mode, p, k, q, end) ||
+        !CanReachAt(mode, p, keeper, q)) {
         return false;
     }
     Work_->PushDone[done] = 1;
     return true;
 }
 
-bool TPathFinder::CanReachAt(bool reverse, int p, int k, int q) {
+bool TPathFinder::CanReachAt(PlayMode mode, int p, int k, int q) {
     TFinderGrid& grid = Work_->Grid;
     if (k == q) {
         return true;
@@ -104,18 +102,18 @@ bool TPathFinder::CanReachAt(bool reverse, int p, int k, int q) {
         return false;
     }
     if (!Reference_ && grid.Free(p) && grid.Free(k) && k != p && q != p) {
-        return Work_->Index.CanReach(reverse, GoThrough_, p, k, q);
+        return Work_->Index.CanReach(mode, GoThrough_, p, k, q);
     }
     const std::uint8_t was = grid.At(p);
     grid.Set(p, BoxSquare);
-    const bool reached = KeeperReachToAt(reverse, p, k, q);
+    const bool reached = KeeperReachToAt(mode, p, k, q);
     grid.Set(p, was);
     return reached;
 }
 
-void TPathFinder::BoxReach(bool reverse, int box, int keeper) {
+void TPathFinder::BoxReach(PlayMode mode, int box, int keeper) {
     TFinderWork& w = *Work_;
-    ClearHalf(w.BoxLayer, w.Grid, reverse);
+    ClearHalf(w.BoxLayer, w.Grid, mode);
     w.PushDone.fill(0);
     const int p0 = w.Grid.ToGrid(box);
     const int k0 = w.Grid.ToGrid(keeper);
@@ -123,9 +121,9 @@ void TPathFinder::BoxReach(bool reverse, int box, int keeper) {
         return;
     }
     if (!Reference_) {
-        ClearKeeperHalf(reverse);
+        ClearKeeperHalf(mode);
     }
-    const std::uint8_t mark = ReachBit(reverse);
+    const std::uint8_t mark = ReachBit(mode);
     int head = 0;
     int tail = 0;
     w.States[static_cast<std::size_t>(tail++)] = {p0, k0};
@@ -135,7 +133,7 @@ void TPathFinder::BoxReach(bool reverse, int box, int keeper) {
         for (int k = 0; k < 4; ++k) {
             int end = 0;
             // A push found once 10000 states are queued is dropped whole.
-            if (tail >= QueueLimit || !TakePush(reverse, state.Box, state.Keeper, k, end)) {
+            if (tail >= QueueLimit || !TakePush(mode, state.Box, state.Keeper, k, end)) {
                 continue;
             }
             const int n = state.Box + Delta[static_cast<std::size_t>(k)];
@@ -226,7 +224,7 @@ int TPathFinder::TakeFirstNode() {
     return first;
 }
 
-std::string_view TPathFinder::BoxPath(bool reverse, int box, int target, int keeper) {
+std::string_view TPathFinder::BoxPath(PlayMode mode, int box, int target, int keeper) {
     TFinderWork& w = *Work_;
     w.MoveCount = 0;
     w.PushDone.fill(0);
@@ -237,18 +235,18 @@ std::string_view TPathFinder::BoxPath(bool reverse, int box, int target, int kee
         return {};
     }
     if (!Reference_) {
-        ClearKeeperHalf(reverse);
+        ClearKeeperHalf(mode);
     }
-    if (!SearchRoute(reverse, p0, t, k0)) {
+    if (!SearchRoute(mode, p0, t, k0)) {
         return {};
     }
-    ReplayRoute(reverse, p0, k0, TakeRoute(t));
+    ReplayRoute(mode, p0, k0, TakeRoute(t));
     return {w.Moves.data(), static_cast<std::size_t>(w.MoveCount)};
 }
 
 // Expands route nodes in the order of the list until a push reaches the target;
 // every accepted push leaves a step record.
-bool TPathFinder::SearchRoute(bool reverse, int box, int target, int keeper) {
+bool TPathFinder::SearchRoute(PlayMode mode, int box, int target, int keeper) {
     TFinderWork& w = *Work_;
     w.FreeNode = -1;
     w.UnusedNode = 0;
@@ -269,18 +267,18 @@ bool TPathFinder::SearchRoute(bool reverse, int box, int target, int keeper) {
         const RouteNode node = w.Nodes[static_cast<std::size_t>(taken)];
         w.Nodes[static_cast<std::size_t>(taken)].Next = w.FreeNode;
         w.FreeNode = taken;
-        reached = ExpandRoute(reverse, node, target);
+        reached = ExpandRoute(mode, node, target);
     }
     return reached;
 }
 
 // Inserts a node for every push the node's box and keeper allow; true when one
 // of them brought the box to the target, which ends the expansion at once.
-bool TPathFinder::ExpandRoute(bool reverse, const RouteNode& node, int target) {
+bool TPathFinder::ExpandRoute(PlayMode mode, const RouteNode& node, int target) {
     TFinderWork& w = *Work_;
     for (int k = 0; k < 4; ++k) {
         int end = 0;
-        if (!TakePush(reverse, node.Box, node.Keeper, k, end)) {
+        if (!TakePush(mode, node.Box, node.Keeper, k, end)) {
             continue;
         }
         const int n = node.Box + Delta[static_cast<std::size_t>(k)];
@@ -333,7 +331,7 @@ bool TPathFinder::Emit(char ch) {
 }
 
 // Plays the taken pushes from the start: a walk before every change of direction.
-int TPathFinder::ReplayRoute(bool reverse, int box, int keeper, int pushes) {
+int TPathFinder::ReplayRoute(PlayMode mode, int box, int keeper, int pushes) {
     TFinderWork& w = *Work_;
     int previous = -1;
     for (int j = pushes - 1; j >= 0; --j) {
@@ -343,7 +341,7 @@ int TPathFinder::ReplayRoute(bool reverse, int box, int keeper, int pushes) {
         const int d = Delta[static_cast<std::size_t>(dir)];
         if (dir != previous) {
             w.Grid.Set(box, BoxSquare);
-            const int length = KeeperPathAt(reverse, reverse ? box + d : box - d, keeper);
+            const int length = KeeperPathAt(mode, IsReverse(mode) ? box + d : box - d, keeper);
             w.Grid.Set(box, FreeSquare);
             for (int i = 0; i < length; ++i) {
                 if (!Emit(w.Path[static_cast<std::size_t>(w.PathStart + i)])) {
@@ -354,7 +352,7 @@ int TPathFinder::ReplayRoute(bool reverse, int box, int keeper, int pushes) {
         if (!Emit(FinderChars[static_cast<std::size_t>(4 + dir)])) {
             break;
         }
-        keeper = reverse ? box + 2 * d : box;
+        keeper = IsReverse(mode) ? box + 2 * d : box;
         box += d;
         previous = dir;
     }

@@ -24,16 +24,17 @@ void TFinderGrid::Resize(int width, int height) {
     Touch();
 }
 
-void TFinderGrid::Rebuild(const std::int32_t* cells) {
+void TFinderGrid::Rebuild(std::span<const TrialCode> cells) {
+    const std::size_t given = cells.size();
     for (int r = 0; r < Height_; ++r) {
-        const std::int32_t* row = cells + static_cast<std::ptrdiff_t>(r) * Width_;
+        const auto first = static_cast<std::size_t>(r) * static_cast<std::size_t>(Width_);
+        const std::size_t count = first < given ? std::min(given - first, std::size_t(Width_)) : 0;
         std::uint8_t* out = &Map_[static_cast<std::size_t>(GridIndex(r, 0))];
-        for (int c = 0; c < Width_; ++c) {
-            const std::int32_t code = row[c];
-            out[c] = code == 0 || code == 1   ? WallSquare
-                     : code == 4 || code == 5 ? BoxSquare
-                                              : FreeSquare;
+        for (std::size_t c = 0; c < count; ++c) {
+            const TrialCode code = cells[first + c];
+            out[c] = IsBlockingCode(code) ? WallSquare : IsBoxCode(code) ? BoxSquare : FreeSquare;
         }
+        std::fill(out + count, out + Width_, WallSquare);
     }
     Touch();
 }

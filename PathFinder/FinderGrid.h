@@ -1,7 +1,11 @@
 #pragma once
 
+#include "board/PlayMode.h"
+#include "board/TrialCode.h"
+
 #include <array>
 #include <cstdint>
+#include <span>
 
 namespace lodrin::finder {
 
@@ -40,8 +44,9 @@ public:
 
     // New board size (clamped to 0..100); the map becomes all wall.
     void Resize(int width, int height);
-    // Rebuilds the board's squares from trial codes: 0 and 1 block, 4 and 5 are boxes.
-    void Rebuild(const std::int32_t* cells);
+    // Rebuilds the board's squares from trial codes: nothing and walls block, boxes
+    // are boxes, the rest is free. Squares past the end of the cells count as walls.
+    void Rebuild(std::span<const TrialCode> cells);
 
     int Width() const { return Width_; }
     int Height() const { return Height_; }

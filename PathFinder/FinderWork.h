@@ -56,26 +56,26 @@ struct RouteNode {
 
 // Bits of the two mark layers: forward marks in the low half of a byte, reverse
 // marks in the high half.
-constexpr std::uint8_t HalfMask(bool reverse) {
-    return reverse ? 0xF0 : 0x0F;
+constexpr std::uint8_t HalfMask(PlayMode mode) {
+    return IsReverse(mode) ? 0xF0 : 0x0F;
 }
 // Keeper layer: reached; box layer: the selected box can get there.
-constexpr std::uint8_t ReachBit(bool reverse) {
-    return reverse ? 16 : 1;
+constexpr std::uint8_t ReachBit(PlayMode mode) {
+    return IsReverse(mode) ? 16 : 1;
 }
 // Keeper layer: reached only by going through a box.
-constexpr std::uint8_t ThroughBit(bool reverse) {
-    return reverse ? 32 : 2;
+constexpr std::uint8_t ThroughBit(PlayMode mode) {
+    return IsReverse(mode) ? 32 : 2;
 }
 // Keeper layer: a box the keeper went through.
-constexpr std::uint8_t PassBoxBit(bool reverse) {
-    return reverse ? 64 : 4;
+constexpr std::uint8_t PassBoxBit(PlayMode mode) {
+    return IsReverse(mode) ? 64 : 4;
 }
 
 // Clears the forward (low) or reverse (high) half of a mark layer over the board.
 inline void ClearHalf(std::array<std::uint8_t, GridCells>& layer, const TFinderGrid& grid,
-                      bool reverse) {
-    const auto keep = static_cast<std::uint8_t>(~HalfMask(reverse));
+                      PlayMode mode) {
+    const auto keep = static_cast<std::uint8_t>(~HalfMask(mode));
     for (int r = 0; r < grid.Height(); ++r) {
         std::uint8_t* row = &layer[static_cast<std::size_t>(GridIndex(r, 0))];
         for (int c = 0; c < grid.Width(); ++c) {

@@ -9,7 +9,7 @@ using namespace finder;
 
 bool TPathFinder::SearchKeeper(const KeeperSearch& search, int start) {
     TFinderWork& w = *Work_;
-    SearchState state{ReachBit(search.Reverse), 0, 0};
+    SearchState state{ReachBit(search.Mode), 0, 0};
     w.KeeperLayer[static_cast<std::size_t>(start)] |= static_cast<std::uint8_t>(state.MarkValue);
     w.Queue[static_cast<std::size_t>(state.Tail++)] = start;
     w.ScanCount = -1;
@@ -35,7 +35,7 @@ bool TPathFinder::SearchKeeper(const KeeperSearch& search, int start) {
 // out; true as soon as the target is marked.
 bool TPathFinder::Spread(const KeeperSearch& search, SearchState& state) {
     TFinderWork& w = *Work_;
-    const std::uint8_t half = HalfMask(search.Reverse);
+    const std::uint8_t half = HalfMask(search.Mode);
     while (state.Head < state.Tail) {
         const int u = w.Queue[static_cast<std::size_t>(state.Head++)];
         for (int k = 0; k < 4; ++k) {
@@ -102,37 +102,37 @@ bool TPathFinder::ScanPasses(const KeeperSearch& search, SearchState& state) {
 // Whether the keeper stands ready to go through the box beside x in direction k:
 // forward on x - 2d with the box on x - d and x + d free, reverse on x + 2d and
 // x + 3d with the box on x + d. Squares off the board are walls and never marked.
-bool TPathFinder::PassReady(bool reverse, int x, int k) const {
+bool TPathFinder::PassReady(PlayMode mode, int x, int k) const {
     const TFinderWork& w = *Work_;
-    const std::uint8_t reach = ReachBit(reverse);
+    const std::uint8_t reach = ReachBit(mode);
     const int d = Delta[static_cast<std::size_t>(k)];
     auto marked = [&](int i) { return (w.KeeperLayer[static_cast<std::size_t>(i)] & reach) != 0; };
-    return reverse ? marked(x + 3 * d) && w.Grid.IsBox(x + d) && marked(x + 2 * d)
-                   : marked(x - 2 * d) && w.Grid.IsBox(x - d) && w.Grid.Free(x + d);
+    return IsReverse(mode) ? marked(x + 3 * d) && w.Grid.IsBox(x + d) && marked(x + 2 * d)
+                           : marked(x - 2 * d) && w.Grid.IsBox(x - d) && w.Grid.Free(x + d);
 }
 
 // Tries the four directions of going through to unmarked free square x; true when
 // x is the target and passed.
 bool TPathFinder::TryPasses(const KeeperSearch& search, SearchState& state, int x) {
     TFinderWork& w = *Work_;
-    const bool rev = search.Reverse;
-    if (!w.Grid.Free(x) || (w.KeeperLayer[static_cast<std::size_t>(x)] & HalfMask(rev)) != 0) {
+    const PlayMode mode = search.Mode;
+    if (!w.Grid.Free(x) || (w.KeeperLayer[static_cast<std::size_t>(x)] & HalfMask(mode)) != 0) {
         return false;
     }
     bool queued = false;
     for (int k = 0; k < 4; ++k) {
-        const int box =
-            rev ? x + Delta[static_cast<std::size_t>(k)] : x - Delta[static_cast<std::size_t>(k)];
+        const int box = IsReverse(mode) ? x + Delta[static_cast<std::size_t>(k)]
+                                        : x - Delta[static_cast<std::size_t>(k)];
         int pushes = 0;
-        if (!PassReady(rev, x, k) || box == search.SkipBox || !PassResult(rev, x, k, pushes)) {
+        if (!PassReady(mode, x, k) || box == search.SkipBox || !PassResult(mode, x, k, pushes)) {
             continue;
         }
         if (search.MarkThrough) {
-            state.MarkValue |= ThroughBit(rev);
-            w.KeeperLayer[static_cast<std::size_t>(box)] |= PassBoxBit(rev);
+            state.MarkValue |= ThroughBit(mode);
+            w.KeeperLayer[static_cast<std::size_t>(box)] |= PassBoxBit(mode);
         }
         w.KeeperLayer[static_cast<std::size_t>(x)] |=
-            static_cast<std::uint8_t>(search.MarkThrough ? state.MarkValue : ReachBit(rev));
+            static_cast<std::uint8_t>(search.MarkThrough ? state.MarkValue : ReachBit(mode));
         if (search.RecordParents) {
             w.Parent[static_cast<std::size_t>(x)] = static_cast<std::int16_t>(pushes * 10 + k);
         }
@@ -148,21 +148,22 @@ bool TPathFinder::TryPasses(const KeeperSearch& search, SearchState& state, int 
 }
 
 // Going through the box beside x in direction k on the map as it stands.
-bool TPathFinder::PassResult(bool reverse, int x, int k, int& pushes) {
+bool TPathFinder::PassResult(PlayMode mode, int x, int k, int& pushes) {
     TFinderWork& w = *Work_;
     const int d = Delta[static_cast<std::size_t>(k)];
     if (Reference_) {
-        const int box = reverse ? x + d : x - d;
+        const int box = IsReverse(mode) ? x + d : x - d;
         w.Grid.Set(box, FreeSquare);
-        const bool passed = reverse ? PassTestAt(true, box + d, box + 2 * d, box, k)
-                                    : PassTestAt(false, x, box, x + d, k);
+        const bool passed = IsReverse(mode)
+                                ? PassTestAt(PlayMode::Reverse, box + d, box + 2 * d, box, k)
+                                : PassTestAt(PlayMode::Forward, x, box, x + d, k);
         w.Grid.Set(box, BoxSquare);
         pushes = w.PassCount;
         return passed;
     }
     const auto e = static_cast<std::size_t>(x * 4 + k);
     if (w.Memo.Stamp[e] != w.Memo.Current) {
-        const TPassProbe::Outcome outcome = w.Probe.Probe(w.Grid, reverse, x, k);
+        const TPassProbe::Outcome outcome = w.Probe.Probe(w.Grid, mode, x, k);
         w.Memo.Stamp[e] = w.Memo.Current;
         w.Memo.Passed[e] = outcome.Passed;
         w.Memo.Pushes[e] = static_cast<std::uint8_t>(outcome.Pushes);
@@ -171,7 +172,7 @@ bool TPathFinder::PassResult(bool reverse, int x, int k, int& pushes) {
     return w.Memo.Passed[e] != 0;
 }
 
-bool TPathFinder::PassTestAt(bool reverse, int a, int s, int t, int k) {
+bool TPathFinder::PassTestAt(PlayMode mode, int a, int s, int t, int k) {
     TFinderWork& w = *Work_;
     const int d = Delta[static_cast<std::size_t>(k)];
     w.PassCount = 1;
@@ -179,11 +180,11 @@ bool TPathFinder::PassTestAt(bool reverse, int a, int s, int t, int k) {
         if (WalkAround(s, t, a, false)) {
             return true;
         }
-        const int next = reverse ? s + d : t + d;
+        const int next = IsReverse(mode) ? s + d : t + d;
         if (!w.Grid.Free(next)) {
             return false;
         }
-        if (reverse) {
+        if (IsReverse(mode)) {
             t = a;
             a = s;
             s = next;
@@ -233,10 +234,10 @@ bool TPathFinder::WalkAround(int from, int to, int avoid, bool keepParents) {
 
 // Writes the moves of going through to x into the segment buffer; -1 when the
 // squares do not allow it.
-int TPathFinder::PassSegmentAt(bool reverse, int x, int k, int n) {
+int TPathFinder::PassSegmentAt(PlayMode mode, int x, int k, int n) {
     TFinderWork& w = *Work_;
     const int d = Delta[static_cast<std::size_t>(k)];
-    const int box = reverse ? x + d : x - d;
+    const int box = IsReverse(mode) ? x + d : x - d;
     for (int i = 0; i <= n + 1; ++i) {
         if (!w.Grid.OnBoard(box + i * d)) {
             return -1;
@@ -246,8 +247,8 @@ int TPathFinder::PassSegmentAt(bool reverse, int x, int k, int n) {
         return -1;
     }
     const int displaced = box + n * d;
-    const int keeper = reverse ? box + (n + 1) * d : box + (n - 1) * d;
-    const int goal = reverse ? box + (n - 1) * d : box + (n + 1) * d;
+    const int keeper = IsReverse(mode) ? box + (n + 1) * d : box + (n - 1) * d;
+    const int goal = IsReverse(mode) ? box + (n - 1) * d : box + (n + 1) * d;
     w.Grid.Set(box, FreeSquare);
     const bool found = WalkAround(keeper, goal, displaced, true);
     w.Grid.Set(box, BoxSquare);
@@ -282,15 +283,15 @@ int TPathFinder::WriteWalk(int keeper, int goal, int at) {
     return steps;
 }
 
-int TPathFinder::KeeperPathAt(bool reverse, int target, int start) {
+int TPathFinder::KeeperPathAt(PlayMode mode, int target, int start) {
     TFinderWork& w = *Work_;
     w.PathStart = static_cast<int>(MaxLurdLength);
     if (start == target) {
         return 0;
     }
-    ClearKeeperHalf(reverse);
+    ClearKeeperHalf(mode);
     w.Parent.fill(-1);
-    if (!SearchKeeper({reverse, target, -1, false, true}, start)) {
+    if (!SearchKeeper({mode, target, -1, false, true}, start)) {
         return 0;
     }
     // Walk back from the target; a path too long loses the moves nearest the start.
@@ -308,22 +309,22 @@ int TPathFinder::KeeperPathAt(bool reverse, int target, int start) {
         }
         const int k = parent % 10;
         const int d = Delta[static_cast<std::size_t>(k)];
-        const int length = PassSegmentAt(reverse, pos, k, parent / 10);
+        const int length = PassSegmentAt(mode, pos, k, parent / 10);
         for (int i = length - 1; i >= 0 && write > 0; --i) {
             w.Path[static_cast<std::size_t>(--write)] = w.Segment[static_cast<std::size_t>(i)];
         }
-        pos = reverse ? pos + 2 * d : pos - 2 * d;
+        pos = IsReverse(mode) ? pos + 2 * d : pos - 2 * d;
     }
     w.PathStart = write;
     return static_cast<int>(MaxLurdLength) - write;
 }
 
-bool TPathFinder::KeeperReachToAt(bool reverse, int p, int k, int q) {
+bool TPathFinder::KeeperReachToAt(PlayMode mode, int p, int k, int q) {
     if (k == q) {
         return true;
     }
-    ClearKeeperHalf(reverse);
-    return SearchKeeper({reverse, q, p, false, false}, k);
+    ClearKeeperHalf(mode);
+    return SearchKeeper({mode, q, p, false, false}, k);
 }
 
 } // namespace lodrin

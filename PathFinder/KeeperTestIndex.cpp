@@ -19,17 +19,17 @@ void AllocateSide(std::unique_ptr<std::uint32_t[]>& seen, std::unique_ptr<int[]>
 
 TKeeperTestIndex::TKeeperTestIndex(TFinderGrid& grid, TPassProbe& probe)
     : Grid_(grid), Probe_(probe) {
-    for (PassEdges& mode : Modes_) {
-        mode.Edges.reset(new PassEdge[MaxEdges]);
-        mode.StartAt.reset(new int[MaxSide * MaxSide + 1]);
-        mode.ByTarget.reset(new int[MaxEdges]);
-        mode.TargetStartAt.reset(new int[MaxSide * MaxSide + 2]);
-        mode.Status.reset(new std::uint8_t[MaxEdges]);
-        mode.WitnessAt.reset(new int[MaxEdges]);
-        mode.WitnessSize.reset(new int[MaxEdges]);
-        mode.LastBlock.reset(new int[MaxEdges]);
-        mode.LastOpen.reset(new std::uint8_t[MaxEdges]);
-        mode.Pool.reset(new std::int16_t[PoolSize]);
+    for (PassEdges& edges : Modes_) {
+        edges.Edges.reset(new PassEdge[MaxEdges]);
+        edges.StartAt.reset(new int[MaxSide * MaxSide + 1]);
+        edges.ByTarget.reset(new int[MaxEdges]);
+        edges.TargetStartAt.reset(new int[MaxSide * MaxSide + 2]);
+        edges.Status.reset(new std::uint8_t[MaxEdges]);
+        edges.WitnessAt.reset(new int[MaxEdges]);
+        edges.WitnessSize.reset(new int[MaxEdges]);
+        edges.LastBlock.reset(new int[MaxEdges]);
+        edges.LastOpen.reset(new std::uint8_t[MaxEdges]);
+        edges.Pool.reset(new std::int16_t[PoolSize]);
     }
     AllocateSide(Forward_.Seen, Forward_.Queue);
     AllocateSide(Backward_.Seen, Backward_.Queue);
@@ -45,16 +45,16 @@ void TKeeperTestIndex::PrepareCuts() {
 }
 
 // The pass edges whose keeper starts on free square s.
-void TKeeperTestIndex::AddEdges(PassEdges& mode, bool reverse, int s) {
+void TKeeperTestIndex::AddEdges(PassEdges& edges, PlayMode mode, int s) {
     for (int k = 0; k < 4; ++k) {
         const int d = Delta[static_cast<std::size_t>(k)];
         // x inner keeps every square read here inside the walled frame.
-        const int x = reverse ? s - 2 * d : s + 2 * d;
+        const int x = IsReverse(mode) ? s - 2 * d : s + 2 * d;
         if (!Grid_.Inner(x) || !Grid_.Free(x)) {
             continue;
         }
-        const int box = reverse ? s - d : s + d;
-        const int extra = reverse ? s + d : x + d;
+        const int box = IsReverse(mode) ? s - d : s + d;
+        const int extra = IsReverse(mode) ? s + d : x + d;
         if (!Grid_.IsBox(box) || !Grid_.Free(extra)) {
             continue;
         }
@@ -62,45 +62,45 @@ void TKeeperTestIndex::AddEdges(PassEdges& mode, bool reverse, int s) {
         if (internal && Cuts_.ShareBlock(Grid_, s, x)) {
             continue;
         }
-        const auto e = static_cast<std::size_t>(mode.Count++);
-        mode.Edges[e] = {x, k, s, extra, internal};
-        mode.Status[e] = EdgeUnknown;
-        mode.LastBlock[e] = -1;
+        const auto e = static_cast<std::size_t>(edges.Count++);
+        edges.Edges[e] = {x, k, s, extra, internal};
+        edges.Status[e] = EdgeUnknown;
+        edges.LastBlock[e] = -1;
     }
 }
 
 // Counting sort of the edges by the entry number of X.
-void TKeeperTestIndex::IndexTargets(PassEdges& mode) {
+void TKeeperTestIndex::IndexTargets(PassEdges& edges) {
     const int n = Cuts_.Count();
-    int* starts = mode.TargetStartAt.get();
+    int* starts = edges.TargetStartAt.get();
     std::fill(starts, starts + n + 2, 0);
-    for (int e = 0; e < mode.Count; ++e) {
-        ++starts[Cuts_.Tin(mode.Edges[static_cast<std::size_t>(e)].X) + 2];
+    for (int e = 0; e < edges.Count; ++e) {
+        ++starts[Cuts_.Tin(edges.Edges[static_cast<std::size_t>(e)].X) + 2];
     }
     for (int t = 2; t <= n + 1; ++t) {
         starts[t] += starts[t - 1];
     }
     // starts[t + 1] serves as the cursor of entry number t while placing.
-    for (int e = 0; e < mode.Count; ++e) {
-        const int t = Cuts_.Tin(mode.Edges[static_cast<std::size_t>(e)].X);
-        mode.ByTarget[static_cast<std::size_t>(starts[t + 1]++)] = e;
+    for (int e = 0; e < edges.Count; ++e) {
+        const int t = Cuts_.Tin(edges.Edges[static_cast<std::size_t>(e)].X);
+        edges.ByTarget[static_cast<std::size_t>(starts[t + 1]++)] = e;
     }
 }
 
-void TKeeperTestIndex::PrepareEdges(bool reverse) {
-    PassEdges& mode = Modes_[reverse ? 1 : 0];
-    if (mode.Generation == Grid_.Generation()) {
+void TKeeperTestIndex::PrepareEdges(PlayMode mode) {
+    PassEdges& edges = Modes_[IsReverse(mode) ? 1 : 0];
+    if (edges.Generation == Grid_.Generation()) {
         return;
     }
-    mode.Generation = Grid_.Generation();
-    mode.Count = 0;
-    mode.PoolUsed = 0;
+    edges.Generation = Grid_.Generation();
+    edges.Count = 0;
+    edges.PoolUsed = 0;
     for (int t = 0; t < Cuts_.Count(); ++t) {
-        mode.StartAt[static_cast<std::size_t>(t)] = mode.Count;
-        AddEdges(mode, reverse, Cuts_.Order(t));
+        edges.StartAt[static_cast<std::size_t>(t)] = edges.Count;
+        AddEdges(edges, mode, Cuts_.Order(t));
     }
-    mode.StartAt[static_cast<std::size_t>(Cuts_.Count())] = mode.Count;
-    IndexTargets(mode);
+    edges.StartAt[static_cast<std::size_t>(Cuts_.Count())] = edges.Count;
+    IndexTargets(edges);
     Key_.Generation = 0;
 }
 
@@ -119,13 +119,13 @@ bool TKeeperTestIndex::WitnessHolds(const PassEdges& edges, int e, int p) const 
     return std::find(begin, end, static_cast<std::int16_t>(p)) == end;
 }
 
-bool TKeeperTestIndex::IsOpen(PassEdges& edges, bool reverse, int e, int p) {
+bool TKeeperTestIndex::IsOpen(PassEdges& edges, PlayMode mode, int e, int p) {
     const auto i = static_cast<std::size_t>(e);
     const PassEdge& edge = edges.Edges[i];
     if (edges.Status[i] == EdgeUnknown) {
         TPassProbe::Witness witness{&edges.Pool[static_cast<std::size_t>(edges.PoolUsed)],
                                     std::min(WitnessLimit, PoolSize - edges.PoolUsed), -1};
-        const bool passed = Probe_.Probe(Grid_, reverse, edge.X, edge.Dir, &witness).Passed;
+        const bool passed = Probe_.Probe(Grid_, mode, edge.X, edge.Dir, &witness).Passed;
         edges.Status[i] = passed ? EdgeOpen : EdgeClosed;
         edges.WitnessAt[i] = edges.PoolUsed;
         edges.WitnessSize[i] = passed ? witness.Size : -1;
@@ -141,7 +141,7 @@ bool TKeeperTestIndex::IsOpen(PassEdges& edges, bool reverse, int e, int p) {
     }
     if (edges.LastBlock[i] != p) {
         Grid_.Set(p, BoxSquare);
-        edges.LastOpen[i] = Probe_.Probe(Grid_, reverse, edge.X, edge.Dir).Passed;
+        edges.LastOpen[i] = Probe_.Probe(Grid_, mode, edge.X, edge.Dir).Passed;
         Grid_.Set(p, FreeSquare);
         edges.LastBlock[i] = p;
     }
@@ -185,8 +185,8 @@ int TKeeperTestIndex::NextEdge(Side& side, const PassEdges& edges) {
 }
 
 // Follows one edge on one side; true when the two sides meet.
-bool TKeeperTestIndex::Advance(Side& own, const Side& other, bool reverse, int p) {
-    PassEdges& edges = Modes_[reverse ? 1 : 0];
+bool TKeeperTestIndex::Advance(Side& own, const Side& other, PlayMode mode, int p) {
+    PassEdges& edges = Modes_[IsReverse(mode) ? 1 : 0];
     const int e = NextEdge(own, edges);
     if (e < 0) {
         own.Exhausted = true;
@@ -198,7 +198,7 @@ bool TKeeperTestIndex::Advance(Side& own, const Side& other, bool reverse, int p
         return false;
     }
     const int piece = Cuts_.PieceOf(own.Backward ? edge.Source : edge.X, Split_);
-    if (own.Has(piece) || !IsOpen(edges, reverse, e, p)) {
+    if (own.Has(piece) || !IsOpen(edges, mode, e, p)) {
         return false;
     }
     own.Seen[static_cast<std::size_t>(piece)] = own.Stamp;
@@ -206,8 +206,8 @@ bool TKeeperTestIndex::Advance(Side& own, const Side& other, bool reverse, int p
     return other.Has(piece);
 }
 
-bool TKeeperTestIndex::Connects(bool reverse, int p, int start, int goal) {
-    const ForwardKey key{Grid_.Generation(), reverse, p, start};
+bool TKeeperTestIndex::Connects(PlayMode mode, int p, int start, int goal) {
+    const ForwardKey key{Grid_.Generation(), mode, p, start};
     if (!(Key_ == key)) {
         Restart(Forward_, start);
         Key_ = key;
@@ -220,13 +220,13 @@ bool TKeeperTestIndex::Connects(bool reverse, int p, int start, int goal) {
     }
     Restart(Backward_, goal);
     for (;;) {
-        if (Advance(Forward_, Backward_, reverse, p)) {
+        if (Advance(Forward_, Backward_, mode, p)) {
             return true;
         }
         if (Forward_.Exhausted) {
             return false;
         }
-        if (Advance(Backward_, Forward_, reverse, p)) {
+        if (Advance(Backward_, Forward_, mode, p)) {
             return true;
         }
         if (Backward_.Exhausted) {
@@ -235,7 +235,7 @@ bool TKeeperTestIndex::Connects(bool reverse, int p, int start, int goal) {
     }
 }
 
-bool TKeeperTestIndex::CanReach(bool reverse, bool goThrough, int p, int k, int q) {
+bool TKeeperTestIndex::CanReach(PlayMode mode, bool goThrough, int p, int k, int q) {
     PrepareCuts();
     const FloorSplit& split = SplitFor(p);
     const int keeperPiece = Cuts_.PieceOf(k, split);
@@ -246,8 +246,8 @@ bool TKeeperTestIndex::CanReach(bool reverse, bool goThrough, int p, int k, int 
     if (!goThrough) {
         return false;
     }
-    PrepareEdges(reverse);
-    return Connects(reverse, p, keeperPiece, goalPiece);
+    PrepareEdges(mode);
+    return Connects(mode, p, keeperPiece, goalPiece);
 }
 
 } // namespace lodrin::finder

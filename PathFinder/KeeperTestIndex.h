@@ -30,7 +30,7 @@ public:
     TKeeperTestIndex(TFinderGrid& grid, TPassProbe& probe);
 
     // K, Q and P are distinct free squares of the map as it stands.
-    bool CanReach(bool reverse, bool goThrough, int p, int k, int q);
+    bool CanReach(PlayMode mode, bool goThrough, int p, int k, int q);
 
 private:
     // One possible go-through: the keeper on Source lands on X; Extra is the other
@@ -85,23 +85,23 @@ private:
     // What the forward side was started from; the next test with the same key continues it.
     struct ForwardKey {
         std::uint32_t Generation = 0;
-        bool Reverse = false;
+        PlayMode Mode = PlayMode::Forward;
         int P = -1;
         int Start = -1;
         friend bool operator==(const ForwardKey&, const ForwardKey&) = default;
     };
 
     void PrepareCuts();
-    void PrepareEdges(bool reverse);
-    void AddEdges(PassEdges& mode, bool reverse, int s);
-    void IndexTargets(PassEdges& mode);
+    void PrepareEdges(PlayMode mode);
+    void AddEdges(PassEdges& edges, PlayMode mode, int s);
+    void IndexTargets(PassEdges& edges);
     const FloorSplit& SplitFor(int p);
-    bool IsOpen(PassEdges& edges, bool reverse, int e, int p);
+    bool IsOpen(PassEdges& edges, PlayMode mode, int e, int p);
     bool WitnessHolds(const PassEdges& edges, int e, int p) const;
     void Restart(Side& side, int start);
     int NextEdge(Side& side, const PassEdges& edges);
-    bool Advance(Side& own, const Side& other, bool reverse, int p);
-    bool Connects(bool reverse, int p, int start, int goal);
+    bool Advance(Side& own, const Side& other, PlayMode mode, int p);
+    bool Connects(PlayMode mode, int p, int start, int goal);
 
     TFinderGrid& Grid_;
     TPassProbe& Probe_;

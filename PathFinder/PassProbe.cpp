@@ -11,14 +11,14 @@ std::uint32_t TPassProbe::NextStamp() {
     return Stamp_;
 }
 
-TPassProbe::Outcome TPassProbe::Probe(TFinderGrid& grid, bool reverse, int x, int k,
+TPassProbe::Outcome TPassProbe::Probe(TFinderGrid& grid, PlayMode mode, int x, int k,
                                       Witness* witness) {
     const int d = Delta[static_cast<std::size_t>(k)];
-    const int box = reverse ? x + d : x - d;
+    const int box = IsReverse(mode) ? x + d : x - d;
     // The step of n pushes or pulls: the box on 'avoid', the keeper on 'from', the goal 'to'.
     int avoid = box + d;
-    int from = reverse ? box + 2 * d : box;
-    int to = reverse ? box : box + 2 * d;
+    int from = IsReverse(mode) ? box + 2 * d : box;
+    int to = IsReverse(mode) ? box : box + 2 * d;
     grid.Set(box, FreeSquare);
     Outcome outcome;
     for (int n = 1;; ++n) {
@@ -26,11 +26,11 @@ TPassProbe::Outcome TPassProbe::Probe(TFinderGrid& grid, bool reverse, int x, in
             outcome = {true, n};
             break;
         }
-        const int next = reverse ? from + d : to + d;
+        const int next = IsReverse(mode) ? from + d : to + d;
         if (!grid.Free(next)) {
             break;
         }
-        if (reverse) {
+        if (IsReverse(mode)) {
             to = avoid;
             avoid = from;
             from = next;

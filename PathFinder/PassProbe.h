@@ -30,7 +30,7 @@ public:
     // Going through the box beside inner square x in direction k: forward the box
     // stands on x - d and the keeper comes from x - 2d; reverse the box stands on
     // x + d and the keeper on x + 2d. The box is lifted for the test and put back.
-    Outcome Probe(TFinderGrid& grid, bool reverse, int x, int k, Witness* witness = nullptr);
+    Outcome Probe(TFinderGrid& grid, PlayMode mode, int x, int k, Witness* witness = nullptr);
 
 private:
     bool Connected(const TFinderGrid& grid, int from, int to, int avoid);

@@ -40,104 +40,119 @@ std::uint8_t TPathFinder::BoxMarks(int p) const {
     return i < 0 ? 0 : Work_->BoxLayer[static_cast<std::size_t>(i)];
 }
 
+bool TPathFinder::IsReach(PlayMode mode, int p) const {
+    return (KeeperMarks(p) & ReachBit(mode)) != 0;
+}
+bool TPathFinder::IsPassed(PlayMode mode, int p) const {
+    return (KeeperMarks(p) & ThroughBit(mode)) != 0;
+}
+bool TPathFinder::IsPassableBox(PlayMode mode, int p) const {
+    return (KeeperMarks(p) & PassBoxBit(mode)) != 0;
+}
+bool TPathFinder::IsBoxReach(PlayMode mode, int p) const {
+    return (BoxMarks(p) & ReachBit(mode)) != 0;
+}
 bool TPathFinder::IsReachFwd(int p) const {
-    return (KeeperMarks(p) & ReachBit(false)) != 0;
+    return IsReach(PlayMode::Forward, p);
 }
 bool TPathFinder::IsPassedFwd(int p) const {
-    return (KeeperMarks(p) & ThroughBit(false)) != 0;
+    return IsPassed(PlayMode::Forward, p);
 }
 bool TPathFinder::IsPassableBoxFwd(int p) const {
-    return (KeeperMarks(p) & PassBoxBit(false)) != 0;
+    return IsPassableBox(PlayMode::Forward, p);
 }
 bool TPathFinder::IsReachRev(int p) const {
-    return (KeeperMarks(p) & ReachBit(true)) != 0;
+    return IsReach(PlayMode::Reverse, p);
 }
 bool TPathFinder::IsPassedRev(int p) const {
-    return (KeeperMarks(p) & ThroughBit(true)) != 0;
+    return IsPassed(PlayMode::Reverse, p);
 }
 bool TPathFinder::IsPassableBoxRev(int p) const {
-    return (KeeperMarks(p) & PassBoxBit(true)) != 0;
+    return IsPassableBox(PlayMode::Reverse, p);
 }
 bool TPathFinder::IsBoxReachFwd(int p) const {
-    return (BoxMarks(p) & ReachBit(false)) != 0;
+    return IsBoxReach(PlayMode::Forward, p);
 }
 bool TPathFinder::IsBoxReachRev(int p) const {
-    return (BoxMarks(p) & ReachBit(true)) != 0;
+    return IsBoxReach(PlayMode::Reverse, p);
 }
 
-void TPathFinder::ClearKeeperHalf(bool reverse) {
-    ClearHalf(Work_->KeeperLayer, Work_->Grid, reverse);
+void TPathFinder::ClearKeeperHalf(PlayMode mode) {
+    ClearHalf(Work_->KeeperLayer, Work_->Grid, mode);
 }
 
-void TPathFinder::KeeperReach(bool reverse, const std::int32_t* cells, int keeper) {
-    if (cells != nullptr) {
-        Work_->Grid.Rebuild(cells);
-    }
-    ClearKeeperHalf(reverse);
+void TPathFinder::KeeperReach(PlayMode mode, std::span<const TrialCode> cells, int keeper) {
+    Work_->Grid.Rebuild(cells);
+    ClearKeeperHalf(mode);
     const int start = Work_->Grid.ToGrid(keeper);
     if (start >= 0) {
-        SearchKeeper({reverse, -1, -1, true, false}, start);
+        SearchKeeper({mode, -1, -1, true, false}, start);
     }
 }
 
-std::string_view TPathFinder::KeeperPath(bool reverse, const std::int32_t* cells, int target,
-                                         int start) {
+std::string_view TPathFinder::KeeperPath(PlayMode mode, std::span<const TrialCode> cells,
+                                         int target, int start) {
     if (start == target) {
         return {};
     }
-    if (cells != nullptr) {
-        Work_->Grid.Rebuild(cells);
+    Work_->Grid.Rebuild(cells);
+    return KeeperPath(mode, target, start);
+}
+
+std::string_view TPathFinder::KeeperPath(PlayMode mode, int target, int start) {
+    if (start == target) {
+        return {};
     }
     const int t = Work_->Grid.ToGrid(target);
     const int s = Work_->Grid.ToGrid(start);
     if (t < 0 || s < 0) {
-        ClearKeeperHalf(reverse);
+        ClearKeeperHalf(mode);
         return {};
     }
-    const int length = KeeperPathAt(reverse, t, s);
+    const int length = KeeperPathAt(mode, t, s);
     return {Work_->Path.data() + Work_->PathStart, static_cast<std::size_t>(length)};
 }
 
-bool TPathFinder::PassTest(bool reverse, int a, int s, int t, int k) {
+bool TPathFinder::PassTest(PlayMode mode, int a, int s, int t, int k) {
     const TFinderGrid& grid = Work_->Grid;
     const int ga = grid.ToGrid(a), gs = grid.ToGrid(s), gt = grid.ToGrid(t);
     if (ga < 0 || gs < 0 || gt < 0 || k < 0 || k > 3) {
         return false;
     }
-    return PassTestAt(reverse, ga, gs, gt, k);
+    return PassTestAt(mode, ga, gs, gt, k);
 }
 
 int TPathFinder::PassCount() const {
     return Work_->PassCount;
 }
 
-std::string_view TPathFinder::PassSegment(bool reverse, int x, int k, int n) {
+std::string_view TPathFinder::PassSegment(PlayMode mode, int x, int k, int n) {
     const int gx = Work_->Grid.ToGrid(x);
     if (gx < 0 || k < 0 || k > 3 || n < 1 || n > MaxPassPushes) {
         return {};
     }
-    const int length = PassSegmentAt(reverse, gx, k, n);
+    const int length = PassSegmentAt(mode, gx, k, n);
     return length < 0 ? std::string_view()
                       : std::string_view(Work_->Segment.data(), static_cast<std::size_t>(length));
 }
 
-bool TPathFinder::KeeperCanReach(bool reverse, int p, int k, int q) {
+bool TPathFinder::KeeperCanReach(PlayMode mode, int p, int k, int q) {
     const TFinderGrid& grid = Work_->Grid;
     const int gp = grid.ToGrid(p), gk = grid.ToGrid(k);
     if (gp < 0 || gk < 0) {
         return false;
     }
     const int gq = grid.ToGrid(q);
-    return gq >= 0 && CanReachAt(reverse, gp, gk, gq);
+    return gq >= 0 && CanReachAt(mode, gp, gk, gq);
 }
 
-bool TPathFinder::KeeperReachTo(bool reverse, int p, int k, int q) {
+bool TPathFinder::KeeperReachTo(PlayMode mode, int p, int k, int q) {
     const TFinderGrid& grid = Work_->Grid;
     const int gp = grid.ToGrid(p), gk = grid.ToGrid(k), gq = grid.ToGrid(q);
     if (gp < 0 || gk < 0 || gq < 0) {
         return false;
     }
-    return KeeperReachToAt(reverse, gp, gk, gq);
+    return KeeperReachToAt(mode, gp, gk, gq);
 }
 
 } // namespace lodrin

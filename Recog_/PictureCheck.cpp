@@ -189,33 +189,6 @@ PictureHeader CheckJpeg(std::string_view b) {
     return TJpegWalk(b).Run();
 }
 
-// Walks RLE8 or RLE4 codes from pos to the end-of-bitmap mark.
-PictureProblem WalkRle(std::string_view b, Size pos, bool rle4) {
-    for (;;) {
-        if (pos > b.size() || b.size() - pos < 2) {
-            return PictureProblem::Truncated;
-        }
-        const std::uint32_t count = U8(b, pos);
-        const std::uint32_t code = U8(b, pos + 1);
-        pos += 2;
-        if (count > 0 || code == 0) {
-            continue;
-        }
-        if (code == 1) {
-            return PictureProblem::None;
-        }
-        Size skip = 2; // a delta: two bytes of offsets
-        if (code > 2) {
-            skip = rle4 ? (code + 1) / 2 : code;
-            skip += skip & 1;
-        }
-        if (b.size() - pos < skip) {
-            return PictureProblem::Truncated;
-        }
-        pos += skip;
-    }
-}
-
 // Whether the compression suits the bits a pixel: run lengths of 8 or 4 bits, bit
 // fields of 16 or 32; the decoder writes no pixel of any other pairing.
 bool CompressionFitsBits(std::uint32_t compression, std::uint32_t bits) {
@@ -292,7 +265,7 @@ PictureHeader CheckBmp(std::string_view b) {
         return Failed(PictureProblem::Corrupt, header);
     }
     if (compression == 1 || compression == 2) {
-        return Failed(WalkRle(b, static_cast<Size>(offset), compression == 2), header);
+        return Failed(CheckRunLengthCodes(b, static_cast<Size>(offset), compression == 2), header);
     }
     const std::int64_t stride = (width * bits + 31) / 32 * 4;
     const std::int64_t need = offset + stride * header.Height;
@@ -320,6 +293,32 @@ std::optional<PictureFormat> PictureFormatOfName(std::string_view fileName) {
         return PictureFormat::Png;
     }
     return std::nullopt;
+}
+
+PictureProblem CheckRunLengthCodes(std::string_view b, std::size_t pos, bool rle4) {
+    for (;;) {
+        if (pos > b.size() || b.size() - pos < 2) {
+            return PictureProblem::Truncated;
+        }
+        const std::uint32_t count = U8(b, pos);
+        const std::uint32_t code = U8(b, pos + 1);
+        pos += 2;
+        if (count > 0 || code == 0) {
+            continue;
+        }
+        if (code == 1) {
+            return PictureProblem::None;
+        }
+        Size skip = 2; // a delta: two bytes of offsets
+        if (code > 2) {
+            skip = rle4 ? (code + 1) / 2 : code;
+            skip += skip & 1;
+        }
+        if (b.size() - pos < skip) {
+            return PictureProblem::Truncated;
+        }
+        pos += skip;
+    }
 }
 
 PictureProblem PictureSizeProblem(std::int64_t width, std::int64_t height) {

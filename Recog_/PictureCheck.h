@@ -45,6 +45,11 @@ struct PictureHeader {
     int Height = 0;
 };
 
+// Walks the RLE8 (or, with rle4, RLE4) codes of a Windows bitmap file from byte `start`:
+// None when they reach their end-of-bitmap mark inside the file, Truncated otherwise.
+// Linear in the input; reads nothing past its end.
+PictureProblem CheckRunLengthCodes(std::string_view bytes, std::size_t start, bool rle4);
+
 // Checks the bytes of a picture file in the given format without decoding the pixels:
 // the signature, the declared size against the limits, and that the file is complete
 // (PNG chunks up to IEND, JPEG segments and scans up to EOI, BMP pixel data or RLE codes to

@@ -42,6 +42,10 @@ char ToolElementChar(RecogTool tool) {
     return '\0';
 }
 
+bool IsRecognisedElement(char ch) {
+    return ch != '\0' && std::string_view("#$*+.@").find(ch) != std::string_view::npos;
+}
+
 std::string TRecogResults::SnapshotText(GridSize size) const {
     const GridSize grid = Clip(size);
     std::string text;
@@ -122,11 +126,14 @@ std::string TRecogResults::XsbText(GridSize size) const {
     return text;
 }
 
-RecogCounts TRecogResults::Counts(GridSize size) const {
+RecogCounts TRecogResults::Counts(GridSize size, RecogCell skipped) const {
     const GridSize grid = Clip(size);
     RecogCounts counts;
     for (int r = 0; r < grid.Rows; ++r) {
         for (int c = 0; c < grid.Cols; ++c) {
+            if (skipped == RecogCell{c, r}) {
+                continue;
+            }
             const CellCode code = XsbCharToCell(RecogMap.At(r, c));
             counts.Boxes += HasBox(code);
             counts.Goals += HasGoal(code);

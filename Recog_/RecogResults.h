@@ -22,6 +22,9 @@ enum class RecogTool {
 // The element character of a tool: '#', '$', '*', '.', '@'; '\0' for the frame and erase tools.
 char ToolElementChar(RecogTool tool);
 
+// Whether a RecogMap character is a recognised element: '#', '$', '*', '+', '.' or '@'.
+bool IsRecognisedElement(char ch);
+
 // The mouse button of a cell action: any button but the left one erases.
 enum class RecogButton { Left, Right, Middle };
 
@@ -63,7 +66,8 @@ public:
     void Reset();
     // The grid as XSB rows, each ended by a line feed: the clipboard text.
     std::string XsbText(GridSize size) const;
-    RecogCounts Counts(GridSize size) const;
+    // The counts of the grid; a skipped cell (hidden on the display) is not counted.
+    RecogCounts Counts(GridSize size, RecogCell skipped = {}) const;
 
     // Single-cell edits; cells outside the map are ignored.
     void EraseCell(int row, int col);

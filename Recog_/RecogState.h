@@ -1,11 +1,11 @@
 #pragma once
 
-#include "Editor_/EditorDocument.h"
 #include "Recog_/CellMatching.h"
 #include "Recog_/RecogFrame.h"
 #include "Recog_/RecogResults.h"
 #include "Recog_/RgbPicture.h"
 #include "board/Board.h"
+#include "board/ConfirmFn.h"
 
 #include <cstdint>
 #include <optional>
@@ -27,8 +27,8 @@ struct SavedRecogFrame {
 // The recognition state: picture, zoom and frame, the recognized level, the sample and the
 // matching settings, and the flag that a recognized level is in force. The program owns one
 // and hands it by reference to the recognition window and to the editor, which reads and
-// writes the recognized level in place (it plugs the state in as its recognized-level hook).
-class TRecogState : public TRecognizedLevelHook {
+// writes the recognized level in place.
+class TRecogState {
 public:
     TRecogState();
 
@@ -83,9 +83,9 @@ public:
     // 1-based position of the last keeper read, or nothing when there is none.
     std::optional<ColRow> ReadIntoBoard(Board& board) const;
     // While a recognized level is in force: the board into RecogMap and the keeper cell.
-    void Mirror(const Board& board, ColRow playerPos) override;
+    void Mirror(const Board& board, ColRow playerPos);
     // Clear all in the editor: the recognized level is no longer in force.
-    void EndForce() override { RecognizedLevelInForce = false; }
+    void EndForce() { RecognizedLevelInForce = false; }
 
 private:
     bool TakePicture(RgbPicture picture, bool capture);

@@ -9,9 +9,10 @@ namespace {
 
 // Trial code of each editor cell code.
 constexpr std::array<TrialCode, 7> TrialCodeOfCell = {
-    TrialFloor, TrialGoal, TrialBox, TrialBoxOnGoal, TrialKeeper, TrialKeeperOnGoal, TrialWall};
+    TrialCode::Floor,  TrialCode::Goal,         TrialCode::Box, TrialCode::BoxOnGoal,
+    TrialCode::Keeper, TrialCode::KeeperOnGoal, TrialCode::Wall};
 
-std::int32_t TrialCodeOf(char ch) {
+TrialCode TrialCodeOf(char ch) {
     return TrialCodeOfCell[static_cast<std::size_t>(XsbCharToCell(ch))];
 }
 
@@ -46,16 +47,16 @@ TrialHandOver HandOverToTrial(const Board& board) {
     return out;
 }
 
-BoardCell TrialOffsetInLevelText(const Board& board, const TrialBoard& trial) {
+BoardCell TrialOffsetInLevelText(const Board& board, BoardCell origin) {
     const BoundingBox bounds = LevelBounds(board);
     if (bounds.IsEmpty()) {
         return {};
     }
-    return {trial.Top - bounds.Top, trial.Left - bounds.Left};
+    return {origin.Row - bounds.Top, origin.Col - bounds.Left};
 }
 
-std::string_view TrialCaption(bool reverse) {
-    return reverse ? "逆推演炼场" : "正推演炼场";
+std::string_view TrialCaption(PlayMode mode) {
+    return IsReverse(mode) ? "逆推演炼场" : "正推演炼场";
 }
 
 } // namespace lodrin

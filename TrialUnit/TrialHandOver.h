@@ -1,6 +1,8 @@
 #pragma once
 
 #include "board/Board.h"
+#include "board/PlayMode.h"
+#include "board/TrialCode.h"
 #include "board/Turn.h"
 
 #include <array>
@@ -10,30 +12,16 @@
 
 namespace lodrin {
 
-// Cells the trial field keeps: at most 100 x 100.
-inline constexpr int TrialMaxCells = BoardSize * BoardSize;
-
-// Trial codes of the trial field's own board copy.
-enum TrialCode : std::int32_t {
-    TrialNothing = 0,
-    TrialWall = 1,
-    TrialFloor = 2,
-    TrialGoal = 3,
-    TrialBox = 4,
-    TrialBoxOnGoal = 5,
-    TrialKeeper = 6,
-    TrialKeeperOnGoal = 7,
-};
-
 // The board the editor hands to the trial field: the keeper's area grown by one
 // square on every side, in trial codes, row by row.
 struct TrialBoard {
     int Rows = 0;
     int Cols = 0;
-    std::array<std::int32_t, TrialMaxCells> Cells{};
+    std::array<TrialCode, TrialMaxCells> Cells{};
     int Boxes = 0; // boxes in the keeper's area, for the status bar
     int Top = 0;   // editor board row and column of trial cell (0, 0)
     int Left = 0;
+    BoardCell Origin() const { return {Top, Left}; }
 };
 
 // The hand-over's outcome: the trial board, or the error message to show.
@@ -50,11 +38,11 @@ inline constexpr std::string_view OpenAreaMessage = "尚未封闭的地图！";
 // grown by one square, out of the editor's board.
 TrialHandOver HandOverToTrial(const Board& board);
 
-// Where trial cell (0, 0) lies in the level text MakeLevelText writes for the
-// board, counted from that text's first row and column.
-BoardCell TrialOffsetInLevelText(const Board& board, const TrialBoard& trial);
+// Where trial cell (0, 0), at origin on the editor's board, lies in the level text
+// MakeLevelText writes for the board, counted from that text's first row and column.
+BoardCell TrialOffsetInLevelText(const Board& board, BoardCell origin);
 
 // The trial window's caption for the mode.
-std::string_view TrialCaption(bool reverse);
+std::string_view TrialCaption(PlayMode mode);
 
 } // namespace lodrin

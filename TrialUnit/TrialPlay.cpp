@@ -10,16 +10,6 @@ namespace {
 
 constexpr int MaxMoves = static_cast<int>(MaxLurdLength);
 
-bool IsFreeCode(std::int32_t code) {
-    return code == TrialFloor || code == TrialGoal;
-}
-bool IsBoxCode(std::int32_t code) {
-    return code == TrialBox || code == TrialBoxOnGoal;
-}
-bool IsKeeperCode(std::int32_t code) {
-    return code == TrialKeeper || code == TrialKeeperOnGoal;
-}
-
 // The move character as it can stand in a message: printable ASCII, else '?'.
 char Shown(char move) {
     return move > ' ' && move < 0x7F ? move : '?';
@@ -48,14 +38,14 @@ TTrialPlay::TTrialPlay(TTrialView* view) : View_(view) {
     Tail_.reserve(MaxLurdLength);
 }
 
-void TTrialPlay::SetBoard(const TrialBoard& board, bool reverse) {
+void TTrialPlay::SetBoard(const TrialBoard& board, PlayMode mode) {
     const bool fits =
         board.Rows >= 1 && board.Rows <= BoardSize && board.Cols >= 1 && board.Cols <= BoardSize;
     Rows_ = fits ? board.Rows : 0;
     Cols_ = fits ? board.Cols : 0;
-    Cells_.fill(TrialNothing);
+    Cells_.fill(TrialCode::Nothing);
     std::copy_n(board.Cells.begin(), Rows_ * Cols_, Cells_.begin());
-    Reverse_ = reverse;
+    Mode_ = mode;
     Open();
 }
 
@@ -141,17 +131,18 @@ bool TTrialPlay::Walk(int dir, int sign, Carry carry) {
     if (to < 0) {
         return false;
     }
-    std::int32_t& target = Cells_[static_cast<std::size_t>(to)];
-    std::int32_t& here = Cells_[static_cast<std::size_t>(keeper)];
+    TrialCode& target = Cells_[static_cast<std::size_t>(to)];
+    TrialCode& here = Cells_[static_cast<std::size_t>(keeper)];
     if (carry == Carry::Push) {
         const int beyond = Neighbour(keeper, dir, 2 * sign);
         if (!IsBoxCode(target) || beyond < 0 ||
             !IsFreeCode(Cells_[static_cast<std::size_t>(beyond)])) {
             return false;
         }
-        Cells_[static_cast<std::size_t>(beyond)] += 2;
-        target += 2;
-        here -= 4;
+        TrialCode& far = Cells_[static_cast<std::size_t>(beyond)];
+        far = WithBox(far);
+        target = WithKeeper(target);
+        here = Vacated(here);
     } else {
         const int behind = carry == Carry::Pull ? Neighbour(keeper, dir, -sign) : -1;
         if (!IsFreeCode(target) ||
@@ -160,10 +151,13 @@ bool TTrialPlay::Walk(int dir, int sign, Carry carry) {
             return false;
         }
         if (carry == Carry::Pull) {
-            Cells_[static_cast<std::size_t>(behind)] -= 2;
+            TrialCode& pulled = Cells_[static_cast<std::size_t>(behind)];
+            pulled = Vacated(pulled);
+            here = WithBox(here);
+        } else {
+            here = Vacated(here);
         }
-        target += 4;
-        here -= carry == Carry::Pull ? 2 : 4;
+        target = WithKeeper(target);
     }
     KeeperPos_ = to;
     return true;
@@ -238,11 +232,11 @@ void TTrialPlay::UnDo_BK(int n) {
 }
 
 void TTrialPlay::PlayOn(int n) {
-    Reverse_ ? ReDo_BK(n) : ReDo(n);
+    Reverse() ? ReDo_BK(n) : ReDo(n);
 }
 
 void TTrialPlay::TakeBack(int n) {
-    Reverse_ ? UnDo_BK(n) : UnDo(n);
+    Reverse() ? UnDo_BK(n) : UnDo(n);
 }
 
 namespace {
@@ -278,18 +272,18 @@ int GroupLength(const std::string& moves, int count, int sign) {
 // The record (reverse play) or the tail (forward play): pushes read in playing
 // order and pulls read backwards.
 int TTrialPlay::GetStep(int count) const {
-    return GroupLength(Reverse_ ? Record_ : Tail_, count, 1);
+    return GroupLength(Reverse() ? Record_ : Tail_, count, 1);
 }
 
 // The tail (reverse play) or the record (forward play): pushes read backwards and
 // pulls read in playing order.
 int TTrialPlay::GetStep2(int count) const {
-    return GroupLength(Reverse_ ? Tail_ : Record_, count, -1);
+    return GroupLength(Reverse() ? Tail_ : Record_, count, -1);
 }
 
 void TTrialPlay::UndoStep() {
     const int length = static_cast<int>(Record_.size());
-    if (Reverse_) {
+    if (Reverse()) {
         UnDo_BK(GetStep(length));
         return;
     }
@@ -303,7 +297,7 @@ void TTrialPlay::UndoStep() {
 
 void TTrialPlay::RedoStep() {
     const int count = static_cast<int>(Tail_.size());
-    if (Reverse_) {
+    if (Reverse()) {
         ReDo_BK(GetStep2(count));
     } else {
         ReDo(GetStep(count));
@@ -355,7 +349,7 @@ void TTrialPlay::PlayClick(std::string_view moves) {
 }
 
 void TTrialPlay::PlayClipboard(std::string_view text) {
-    if (const std::optional<std::string> moves = ReadLurdMoves(text, Reverse_)) {
+    if (const std::optional<std::string> moves = ReadLurdMoves(text, Reverse())) {
         SetTail(*moves);
     }
     PlayOn(static_cast<int>(Tail_.size()));
@@ -371,7 +365,7 @@ std::optional<std::string> TTrialPlay::CopyMoves() {
 
 std::string TTrialPlay::Export(std::string_view levelText, BoardCell levelOffset) {
     std::string text;
-    if (Reverse_) {
+    if (Reverse()) {
         text = std::string(ReverseExportHeader) + std::string(levelText) +
                KeeperPlace(levelOffset.Row, levelOffset.Col);
     } else {

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -42,15 +43,20 @@ public:
 
     // Takes the handed-over board and the mode, then opens the play on it.
     // A board larger than 100 x 100 or empty is taken as an empty board.
-    void SetBoard(const TrialBoard& board, bool reverse);
+    void SetBoard(const TrialBoard& board, PlayMode mode);
     // Resets the play state for the board: no moves, the keeper found again.
     void Open();
 
-    const std::array<std::int32_t, TrialMaxCells>& TrialCells() const { return Cells_; }
+    const std::array<TrialCode, TrialMaxCells>& TrialCells() const { return Cells_; }
+    // The board's squares, CellCount of them.
+    std::span<const TrialCode> Cells() const {
+        return {Cells_.data(), static_cast<std::size_t>(CellCount_)};
+    }
     int TrialRows() const { return Rows_; }
     int TrialCols() const { return Cols_; }
     int CellCount() const { return CellCount_; }
-    bool Reverse() const { return Reverse_; }
+    PlayMode Mode() const { return Mode_; }
+    bool Reverse() const { return IsReverse(Mode_); }
     int KeeperPos() const { return KeeperPos_; }
     int MoveCount() const { return MoveCount_; }
     int PushCount() const { return PushCount_; }
@@ -115,11 +121,11 @@ private:
     void Show(std::string_view text);
 
     TTrialView* View_;
-    std::array<std::int32_t, TrialMaxCells> Cells_{};
+    std::array<TrialCode, TrialMaxCells> Cells_{};
     int Rows_ = 0;
     int Cols_ = 0;
     int CellCount_ = 0;
-    bool Reverse_ = false;
+    PlayMode Mode_ = PlayMode::Forward;
     int KeeperPos_ = -1;
     int MoveCount_ = 0;
     int PushCount_ = 0;

@@ -6,6 +6,7 @@
 #include "platform/Platform.h"
 #include "platform/ProgramArguments.h"
 #include "platform/ProgramFolders.h"
+#include "platform/QtTranslation.h"
 #include "platform/UiFont.h"
 
 #include <QApplication>
@@ -46,9 +47,11 @@ int main(int argc, char** argv) {
         return answered;
     }
     QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Lodrin")); // settings: ~/.config/Lodrin/
     QApplication::setApplicationName(QStringLiteral("LodrinEditor"));
     QGuiApplication::setDesktopFileName(QStringLiteral(LODRIN_APP_ID_PREFIX ".LodrinEditor"));
     QApplication::setFont(lodrin::UiFont(12));
+    const lodrin::TQtTranslation chinese;
     // Qt has taken its own options (-platform and the like) out of the arguments by now.
     const lodrin::StartOptions options = lodrin::ReadStartOptions(lodrin::ProgramArguments());
     if (!options.Error.empty()) {

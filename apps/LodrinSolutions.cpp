@@ -8,6 +8,7 @@
 #include "ImportSolution/OldStoreReader.h"
 #include "platform/ProgramArguments.h"
 #include "platform/ProgramFolders.h"
+#include "platform/QtTranslation.h"
 
 #include <QApplication>
 
@@ -95,6 +96,7 @@ int main(int argc, char** argv) {
         return RunScripted(asked);
     }
     QApplication app(argc, argv);
+    const lodrin::TQtTranslation chinese;
     QGuiApplication::setDesktopFileName(QStringLiteral(LODRIN_APP_ID_PREFIX ".LodrinSolutions"));
     // Qt has taken its own options (-platform and the like) out of the arguments by now.
     const lodrin::HeadlessOptions options = lodrin::ParseHeadlessArgs(lodrin::ProgramArguments());

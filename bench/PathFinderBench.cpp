@@ -29,7 +29,7 @@ struct BenchBoard {
     std::string Name;
     int Cols = 0;
     int Rows = 0;
-    std::vector<std::int32_t> Cells;
+    std::vector<lodrin::TrialCode> Cells;
     int Keeper = -1;
     int Box = -1;    // the selected box: the one with the widest forward reach found
     int Target = -1; // its marked square farthest away
@@ -37,21 +37,27 @@ struct BenchBoard {
 
 // Walls framing the board, walls and boxes scattered over the floor.
 BenchBoard RandomBoard(std::string name, double walls, double boxes, unsigned seed) {
-    BenchBoard b{std::move(name), 100, 100, std::vector<std::int32_t>(100 * 100, 2), -1, -1, -1};
+    BenchBoard b{std::move(name),
+                 100,
+                 100,
+                 std::vector<lodrin::TrialCode>(100 * 100, lodrin::TrialCode::Floor),
+                 -1,
+                 -1,
+                 -1};
     std::mt19937 rng(seed);
     std::uniform_real_distribution<double> u(0.0, 1.0);
     for (int p = 0; p < 100 * 100; ++p) {
         const int r = p / 100, c = p % 100;
         const double x = u(rng);
         if (r == 0 || c == 0 || r == 99 || c == 99 || x < walls) {
-            b.Cells[static_cast<std::size_t>(p)] = 1;
+            b.Cells[static_cast<std::size_t>(p)] = lodrin::TrialCode::Wall;
         } else if (x < walls + boxes * (1.0 - walls)) {
-            b.Cells[static_cast<std::size_t>(p)] = 4;
+            b.Cells[static_cast<std::size_t>(p)] = lodrin::TrialCode::Box;
         }
     }
     for (int p = 50 * 100 + 50; p < 100 * 100; ++p) {
-        if (b.Cells[static_cast<std::size_t>(p)] == 2) {
-            b.Cells[static_cast<std::size_t>(p)] = 6;
+        if (b.Cells[static_cast<std::size_t>(p)] == lodrin::TrialCode::Floor) {
+            b.Cells[static_cast<std::size_t>(p)] = lodrin::TrialCode::Keeper;
             b.Keeper = p;
             break;
         }
@@ -80,8 +86,7 @@ bool LevelBoard(const std::filesystem::path& path, BenchBoard& b) {
     b.Cols = h.Board.Cols;
     b.Rows = h.Board.Rows;
     b.Cells.assign(h.Board.Cells.begin(), h.Board.Cells.begin() + b.Cols * b.Rows);
-    const auto keeper =
-        std::find_if(b.Cells.begin(), b.Cells.end(), [](std::int32_t c) { return c >= 6; });
+    const auto keeper = std::find_if(b.Cells.begin(), b.Cells.end(), lodrin::IsKeeperCode);
     b.Keeper = static_cast<int>(keeper - b.Cells.begin());
     return true;
 }
@@ -99,8 +104,7 @@ int Marked(const TPathFinder& f, int cells) {
 void ChooseBox(BenchBoard& b) {
     std::vector<int> boxes;
     for (int p = 0; p < b.Cols * b.Rows; ++p) {
-        if (b.Cells[static_cast<std::size_t>(p)] == 4 ||
-            b.Cells[static_cast<std::size_t>(p)] == 5) {
+        if (lodrin::IsBoxCode(b.Cells[static_cast<std::size_t>(p)])) {
             boxes.push_back(p);
         }
     }
@@ -115,16 +119,16 @@ void ChooseBox(BenchBoard& b) {
     f.SetGoThrough(false);
     int best = -1;
     for (const int box : boxes) {
-        f.SelectBox(b.Cells.data(), box);
-        f.BoxReach(false, box, b.Keeper);
+        f.SelectBox(b.Cells, box);
+        f.BoxReach(lodrin::PlayMode::Forward, box, b.Keeper);
         const int marked = Marked(f, b.Cols * b.Rows);
         if (marked > best) {
             best = marked;
             b.Box = box;
         }
     }
-    f.SelectBox(b.Cells.data(), b.Box);
-    f.BoxReach(false, b.Box, b.Keeper);
+    f.SelectBox(b.Cells, b.Box);
+    f.BoxReach(lodrin::PlayMode::Forward, b.Box, b.Keeper);
     for (int p = 0; p < b.Cols * b.Rows; ++p) {
         if (f.IsBoxReachFwd(p) &&
             (b.Target < 0 || distance(p, b.Box) > distance(b.Target, b.Box))) {
@@ -151,23 +155,23 @@ bool Agree(const BenchBoard& b, bool goThrough, std::string& route) {
     TPathFinder fast = MakeFinder(b, goThrough, false);
     TPathFinder reference = MakeFinder(b, goThrough, true);
     for (TPathFinder* f : {&fast, &reference}) {
-        f->SelectBox(b.Cells.data(), b.Box);
-        f->BoxReach(false, b.Box, b.Keeper);
+        f->SelectBox(b.Cells, b.Box);
+        f->BoxReach(lodrin::PlayMode::Forward, b.Box, b.Keeper);
     }
     for (int p = 0; p < b.Cols * b.Rows; ++p) {
         if (fast.BoxMarks(p) != reference.BoxMarks(p)) {
             return false;
         }
     }
-    route = fast.BoxPath(false, b.Box, b.Target, b.Keeper);
-    return route == reference.BoxPath(false, b.Box, b.Target, b.Keeper);
+    route = fast.BoxPath(lodrin::PlayMode::Forward, b.Box, b.Target, b.Keeper);
+    return route == reference.BoxPath(lodrin::PlayMode::Forward, b.Box, b.Target, b.Keeper);
 }
 
 void BoxReach(benchmark::State& state, const BenchBoard* b, bool goThrough, bool reference) {
     TPathFinder f = MakeFinder(*b, goThrough, reference);
     for (auto _ : state) {
-        f.SelectBox(b->Cells.data(), b->Box);
-        f.BoxReach(false, b->Box, b->Keeper);
+        f.SelectBox(b->Cells, b->Box);
+        f.BoxReach(lodrin::PlayMode::Forward, b->Box, b->Keeper);
     }
     state.counters["marked"] = Marked(f, b->Cols * b->Rows);
 }
@@ -176,8 +180,8 @@ void BoxPath(benchmark::State& state, const BenchBoard* b, bool goThrough, bool 
     TPathFinder f = MakeFinder(*b, goThrough, reference);
     std::size_t moves = 0;
     for (auto _ : state) {
-        f.SelectBox(b->Cells.data(), b->Box);
-        moves = f.BoxPath(false, b->Box, b->Target, b->Keeper).size();
+        f.SelectBox(b->Cells, b->Box);
+        moves = f.BoxPath(lodrin::PlayMode::Forward, b->Box, b->Target, b->Keeper).size();
     }
     state.counters["moves"] = static_cast<double>(moves);
 }

@@ -32,7 +32,7 @@ lodrin::TrialBoard CycleBoard() {
 
 void BM_RedoAllUndoAll200000(benchmark::State& state) {
     lodrin::TTrialPlay play;
-    play.SetBoard(CycleBoard(), false);
+    play.SetBoard(CycleBoard(), lodrin::PlayMode::Forward);
     play.PlayClick(CycleMoves(200000));
     if (play.MoveCount() != 200000) {
         state.SkipWithError("the cycle did not replay");
@@ -53,7 +53,7 @@ void BM_ClipboardReplay200000(benchmark::State& state) {
     const lodrin::TrialBoard board = CycleBoard();
     lodrin::TTrialPlay play;
     for (auto _ : state) {
-        play.SetBoard(board, false);
+        play.SetBoard(board, lodrin::PlayMode::Forward);
         play.PlayClipboard(moves);
     }
     if (play.MoveCount() != 200000) {

@@ -119,4 +119,39 @@ bool SaveLevelFile(std::string_view fileName, std::string_view levelText) {
     return true;
 }
 
+FileBytesResult ReadLevelFileBytes(std::string_view fileName, std::uintmax_t maxBytes,
+                                   std::string& bytes, const std::atomic<bool>* stop) {
+    constexpr std::size_t Chunk = std::size_t{4} << 20;
+    bytes.clear();
+    std::error_code ec;
+    const fs::path path = ToPath(fileName);
+    if (!fs::is_regular_file(fs::status(path, ec))) {
+        return FileBytesResult::Unreadable;
+    }
+    const std::uintmax_t size = fs::file_size(path, ec);
+    if (ec) {
+        return FileBytesResult::Unreadable;
+    }
+    if (size > maxBytes) {
+        return FileBytesResult::TooLarge;
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return FileBytesResult::Unreadable;
+    }
+    bytes.reserve(static_cast<std::size_t>(size));
+    std::string chunk(Chunk, '\0');
+    while (in) {
+        if (stop != nullptr && stop->load()) {
+            return FileBytesResult::Stopped;
+        }
+        in.read(chunk.data(), static_cast<std::streamsize>(chunk.size()));
+        bytes.append(chunk.data(), static_cast<std::size_t>(in.gcount()));
+        if (bytes.size() > maxBytes) {
+            return FileBytesResult::TooLarge; // it grew while being read
+        }
+    }
+    return in.bad() ? FileBytesResult::Unreadable : FileBytesResult::Ok;
+}
+
 } // namespace lodrin

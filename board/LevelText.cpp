@@ -52,86 +52,134 @@ std::string HeaderValue(std::string_view t, std::size_t from) {
     return from - 1 < t.size() ? std::string(Trim(t.substr(from - 1))) : std::string();
 }
 
-// Walks the lines for the first level and the header lines after it.
-void ReadLevelLines(const std::vector<std::string>& lines, TMapNode& node) {
-    bool inComment = false;
-    bool inBoard = false;
-    for (const std::string& line : lines) {
-        const std::string_view t = Trim(line);
-        if (!inComment && IsBoardRow(line)) {
-            if (!inBoard) {
-                if (!node.Rows.empty()) {
-                    return;
-                }
-                inBoard = true;
-                inComment = false;
-                node.Clear();
-            }
-            node.Rows.push_back(line);
-        } else if (!inComment && StartsWithNoCase(t, "title")) {
-            node.Title = HeaderValue(t, 6);
-            inBoard = false;
-        } else if (!inComment && StartsWithNoCase(t, "author")) {
-            node.Author = HeaderValue(t, 7);
-            inBoard = false;
-        } else if (StartsWithNoCase(t, "comment-end") || StartsWithNoCase(t, "comment_end")) {
-            inComment = false;
-        } else if (StartsWithNoCase(t, "comment")) {
-            inBoard = false;
-            std::string value = HeaderValue(t, 8);
-            if (!value.empty()) {
-                node.Comment = std::move(value);
-            } else {
-                inComment = true;
-            }
-        } else if (inComment) {
-            if (!node.Comment.empty()) {
-                node.Comment.push_back('\n');
-            }
-            node.Comment += line;
-            inBoard = false;
-        } else {
-            inBoard = false;
-        }
-    }
-}
-
 bool CommentHasText(std::string_view comment) {
     return std::any_of(comment.begin(), comment.end(),
                        [](char ch) { return ch != '\t' && ch != '\n' && ch != '\r' && ch != ' '; });
 }
 
+bool IsFloorChar(char ch) {
+    return ch == ' ' || ch == '-' || ch == '_';
+}
+
 } // namespace
+
+std::optional<std::string_view> TTextLineCursor::Next() {
+    if (!Started_) {
+        Started_ = true;
+        if (!Text_.empty() && IsLineBreak(Text_.front())) {
+            LineStart_ = 0;
+            return std::string_view(); // an empty line at the very start
+        }
+    }
+    while (Pos_ < Text_.size() && IsLineBreak(Text_[Pos_])) {
+        ++Pos_;
+    }
+    if (Pos_ >= Text_.size()) {
+        return std::nullopt;
+    }
+    LineStart_ = Pos_;
+    while (Pos_ < Text_.size() && !IsLineBreak(Text_[Pos_])) {
+        ++Pos_;
+    }
+    return Text_.substr(LineStart_, Pos_ - LineStart_);
+}
 
 std::vector<std::string> SplitTextLines(std::string_view text) {
     std::vector<std::string> lines;
-    std::size_t i = 0;
-    if (!text.empty() && IsLineBreak(text.front())) {
-        lines.emplace_back();
-    }
-    while (i < text.size()) {
-        while (i < text.size() && IsLineBreak(text[i])) {
-            ++i;
-        }
-        const std::size_t start = i;
-        while (i < text.size() && !IsLineBreak(text[i])) {
-            ++i;
-        }
-        if (i > start) {
-            lines.emplace_back(text.substr(start, i - start));
-        }
+    TTextLineCursor cursor(text);
+    while (std::optional<std::string_view> line = cursor.Next()) {
+        lines.emplace_back(*line);
     }
     return lines;
 }
 
-bool ReadLevelText(std::string_view text, TMapNode& node) {
+void AddRowToShape(LevelShape& shape, std::string_view row) {
+    ++shape.Rows;
+    shape.Cols = std::max(shape.Cols, row.size());
+    for (const char ch : row) {
+        if (HasBox(XsbCharToCell(ch))) {
+            ++shape.Boxes;
+        }
+        if (!IsFloorChar(ch)) {
+            shape.HasCells = true;
+        }
+    }
+}
+
+void TLevelLineWalker::Restart() {
+    Node_.Clear();
+    Shape_ = {};
+    InComment_ = false;
+    InBoard_ = false;
+}
+
+void TLevelLineWalker::TakeRow(std::string_view line) {
+    if (Shape_.Rows < KeepLimit_) {
+        Node_.Rows.emplace_back(line.substr(0, KeepLimit_));
+    }
+    AddRowToShape(Shape_, line);
+}
+
+bool TLevelLineWalker::Take(std::string_view line) {
+    const std::string_view t = Trim(line);
+    if (!InComment_ && IsBoardRow(line)) {
+        if (!InBoard_) {
+            if (Shape_.Rows > 0) {
+                return false; // the first level is complete
+            }
+            InBoard_ = true;
+            InComment_ = false;
+            Node_.Clear(); // header lines met before the board are dropped
+        }
+        TakeRow(line);
+    } else if (!InComment_ && StartsWithNoCase(t, "title")) {
+        Node_.Title = HeaderValue(t, 6);
+        InBoard_ = false;
+    } else if (!InComment_ && StartsWithNoCase(t, "author")) {
+        Node_.Author = HeaderValue(t, 7);
+        InBoard_ = false;
+    } else if (StartsWithNoCase(t, "comment-end") || StartsWithNoCase(t, "comment_end")) {
+        InComment_ = false;
+    } else if (StartsWithNoCase(t, "comment")) {
+        InBoard_ = false;
+        std::string value = HeaderValue(t, 8);
+        if (!value.empty()) {
+            Node_.Comment = std::move(value);
+        } else {
+            InComment_ = true;
+        }
+    } else if (InComment_) {
+        if (!Node_.Comment.empty()) {
+            Node_.Comment.push_back('\n');
+        }
+        Node_.Comment += line;
+        InBoard_ = false;
+    } else {
+        InBoard_ = false;
+    }
+    return true;
+}
+
+bool ReadLevelText(std::string_view text, TMapNode& node, std::size_t keepLimit) {
     node.Clear();
     if (IsLurdText(text)) {
         if (std::optional<std::vector<std::string>> rows = LevelFromLurd(text)) {
             node.Rows = std::move(*rows);
+            if (node.Rows.size() > keepLimit) {
+                node.Rows.resize(keepLimit);
+            }
+            for (std::string& row : node.Rows) {
+                row.resize(std::min(row.size(), keepLimit));
+            }
         }
     } else {
-        ReadLevelLines(SplitTextLines(text), node);
+        TLevelLineWalker walker(node, keepLimit);
+        TTextLineCursor lines(text);
+        while (std::optional<std::string_view> line = lines.Next()) {
+            if (!walker.Take(*line)) {
+                break;
+            }
+        }
     }
     return !node.Rows.empty();
 }
@@ -169,6 +217,30 @@ std::string MakeLevelText(const Board& board, const TMapNode& node) {
         text += "\nComment: \n" + node.Comment + "\nComment_End: \n";
     }
     return text;
+}
+
+namespace {
+
+void AppendHeaderLine(std::string& out, std::string_view key, std::string_view value) {
+    out += key;
+    for (const char ch : value) {
+        out.push_back(IsLineBreak(ch) ? ' ' : ch);
+    }
+    out.push_back('\n');
+}
+
+} // namespace
+
+void AppendLevelRecordText(std::string& out, const std::vector<std::string>& rows,
+                           std::string_view title, std::string_view author) {
+    for (const std::string& row : rows) {
+        out += row;
+        out.push_back('\n');
+    }
+    AppendHeaderLine(out, "Title: ", title); // always there: it ends the run of rows
+    if (!Trim(author).empty()) {
+        AppendHeaderLine(out, "Author: ", author);
+    }
 }
 
 } // namespace lodrin

@@ -5,7 +5,8 @@
 namespace lodrin {
 
 bool IsBoardRow(std::string_view line) {
-    return !line.empty() && std::all_of(line.begin(), line.end(), IsXsbRowChar);
+    return !line.empty() &&
+           std::all_of(line.begin(), line.end(), [](char ch) { return IsXsbRowChar(ch); });
 }
 
 std::optional<ColRow> ReadRowsIntoBoard(const std::vector<std::string>& rows, Board& board) {

@@ -7,12 +7,14 @@ namespace lodrin {
 QString MessageCaption(MessageKind kind) {
     switch (kind) {
     case MessageKind::Warning:
+    case MessageKind::Choice:
         return QStringLiteral("警告");
     case MessageKind::Error:
         return QStringLiteral("错误");
     case MessageKind::Information:
         return QStringLiteral("信息");
     case MessageKind::Question:
+    case MessageKind::Reminder:
         return QStringLiteral("提醒");
     }
     return {};
@@ -41,6 +43,16 @@ std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* parent, MessageKind kind,
         box->setIcon(QMessageBox::Question);
         box->setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         box->setDefaultButton(QMessageBox::Yes);
+        break;
+    case MessageKind::Choice:
+        box->setIcon(QMessageBox::Warning);
+        box->setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box->setDefaultButton(QMessageBox::Yes);
+        break;
+    case MessageKind::Reminder:
+        box->setIcon(QMessageBox::Information);
+        box->setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        box->setDefaultButton(QMessageBox::Ok);
         break;
     }
     return box;

@@ -16,6 +16,8 @@ enum class MessageKind {
     Error,       // "错误", error icon, OK
     Information, // "信息", information icon, OK
     Question,    // "提醒", question icon, Yes, No and Cancel
+    Choice,      // "警告", warning icon, Yes, No and Cancel (the answer overwrites or keeps)
+    Reminder,    // "提醒", information icon, OK and Cancel
 };
 
 // The user's answer to a message box.
@@ -44,6 +46,14 @@ public:
     // The Yes, No or Cancel question.
     MessageAnswer Question(QWidget* parent, const QString& text) {
         return Show(parent, MessageKind::Question, text);
+    }
+    // The Yes, No or Cancel warning before a choice that overwrites.
+    MessageAnswer Choice(QWidget* parent, const QString& text) {
+        return Show(parent, MessageKind::Choice, text);
+    }
+    // A reminder to confirm; true means OK.
+    bool Reminder(QWidget* parent, const QString& text) {
+        return Show(parent, MessageKind::Reminder, text) == MessageAnswer::Ok;
     }
 };
 

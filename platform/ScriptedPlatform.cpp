@@ -1,11 +1,14 @@
 #include "platform/ScriptedPlatform.h"
 
+#include <QCoreApplication>
+
 namespace lodrin {
 
 MessageAnswer TScriptedMessageBoxes::Show(QWidget*, MessageKind kind, const QString& text) {
     Shown.push_back({kind, text});
     if (Answers_.empty()) {
-        return kind == MessageKind::Question ? MessageAnswer::Cancel : MessageAnswer::Ok;
+        const bool choice = kind == MessageKind::Question || kind == MessageKind::Choice;
+        return choice ? MessageAnswer::Cancel : MessageAnswer::Ok;
     }
     const MessageAnswer answer = Answers_.front();
     Answers_.pop_front();
@@ -35,6 +38,26 @@ std::optional<QString> TScriptedFileDialogs::SaveFileName(QWidget*, const QStrin
 
 std::optional<QString> TScriptedFileDialogs::OpenFileName(QWidget*, const QString& filter) {
     return Next(filter);
+}
+
+std::optional<QString> TScriptedFileDialogs::OpenFileNameFrom(QWidget*, const QString& filter,
+                                                              const OpenDialogStart& start) {
+    Starts.push_back(start);
+    return Next(filter);
+}
+
+void TManualClock::Pause(int ms) {
+    QCoreApplication::processEvents();
+    Pauses.push_back(ms);
+    Now += ms;
+}
+
+ScreenShot TFixedScreenCapture::CaptureScreen() {
+    ++Captures;
+    if (Picture.isNull()) {
+        return {QImage(), Problem};
+    }
+    return {Picture, QString()};
 }
 
 } // namespace lodrin

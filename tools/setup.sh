@@ -9,10 +9,11 @@ packages=(
     libsqlitecpp-dev libsqlite3-dev sqlite3
     mdbtools-dev zlib1g-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-wqy-microhei
+    fonts-wqy-microhei qt6-translations-l10n
     xvfb xauth
     desktop-file-utils appstream shared-mime-info dpkg-dev
     clang-14 libclang-rt-14-dev libfuzzer-14-dev clang-format-14
+    dbus
 )
 
 missing=()

@@ -120,6 +120,38 @@ TEST_F(EditorCommandsTest, PasteAsksAndKeepsTheHeaderEvenOnCancel) {
     EXPECT_EQ(form.StatusText(StatusPanel::Goals), QStringLiteral("1"));
 }
 
+// At the smallest cells only about 35 x 24 show: after Paste the view comes back
+// to the level's top-left corner, at the same cell size; a cancelled Paste
+// leaves the view where it was.
+TEST_F(EditorCommandsTest, PasteShowsTheLevelFromItsTopLeftCorner) {
+    for (int i = 0; i < 20; ++i) {
+        KeyChar('-');
+    }
+    ASSERT_EQ(Grid().CellSize(), TEditorGrid::MinCellSize);
+    Grid().SetFocusCell(90, 90);
+    ASSERT_GT(Grid().TopRow(), 50);
+    ASSERT_GT(Grid().LeftCol(), 50);
+    const GridView away = Grid().View();
+    const QString level = QStringLiteral("#####\n#@$.#\n#####");
+    platform.Messages.Answer({MessageAnswer::Cancel});
+    Paste(level);
+    EXPECT_EQ(Grid().View(), away);
+    platform.Messages.Answer({MessageAnswer::Ok});
+    Paste(level);
+    EXPECT_EQ(Grid().TopRow(), 0);
+    EXPECT_EQ(Grid().LeftCol(), 0);
+    EXPECT_EQ(Grid().CellSize(), TEditorGrid::MinCellSize);
+    EXPECT_EQ(Grid().Row(), 0); // the focus left the view and came to the corner
+    EXPECT_EQ(Grid().Col(), 0);
+    EXPECT_EQ(form.StatusText(StatusPanel::Row), QStringLiteral("1"));
+    // Pasted again while the whole level is in view: nothing moves.
+    Grid().SetFocusCell(2, 3);
+    const GridView shown = Grid().View();
+    platform.Messages.Answer({MessageAnswer::Ok});
+    Paste(level);
+    EXPECT_EQ(Grid().View(), shown);
+}
+
 TEST_F(EditorCommandsTest, PastedSolutionBecomesItsLevel) {
     platform.Messages.Answer({MessageAnswer::Ok});
     Paste(QStringLiteral("rR"));
@@ -366,15 +398,17 @@ TEST_F(EditorCommandsTest, CloseQuestionWithEachAnswer) {
 }
 
 TEST_F(EditorCommandsTest, TrialAndRecognitionButtonsWaitForTheirWindows) {
+    const Board level = test::BoardFromRows({"#####", "#@$.#", "#####"});
+    Doc().board = level;
     form.sb_Trial->click();
     form.sb_LoadPic->click();
-    EXPECT_EQ(trialOpened, 1);
+    EXPECT_EQ(trialBoards.size(), 1u);
     EXPECT_EQ(recognitionOpened, 1);
     form.SetPartners({info, help, skinChooser, {}, {}});
     form.sb_Trial->click(); // not connected yet: nothing happens
     form.sb_LoadPic->click();
     Key(Qt::Key_F5);
-    EXPECT_EQ(Doc().board, Board{});
+    EXPECT_EQ(Doc().board, level);
     EXPECT_TRUE(Shown().empty());
 }
 

@@ -1,4 +1,5 @@
 #include "Editor_/EditorDocument.h"
+#include "Recog_/RecogState.h"
 #include "board/LevelText.h"
 #include "support/BoardText.h"
 #include "support/TempDir.h"
@@ -258,37 +259,31 @@ TEST_F(EditorDocumentTest, ClearOperations) {
     EXPECT_EQ(doc.MapNode.Title, "kept");
 }
 
-TEST_F(EditorDocumentTest, CountersAndTheRecognizedLevelHook) {
-    struct Hook : TRecognizedLevelHook {
-        int mirrors = 0, ends = 0;
-        ColRow pos;
-        void Mirror(const Board&, ColRow p) override {
-            ++mirrors;
-            pos = p;
-        }
-        void EndForce() override { ++ends; }
-    } hook;
-    doc.SetRecognizedLevelHook(&hook);
+// While a recognized level is in force, every recount writes the board into RecogMap and
+// the keeper cell; Clear all ends the force.
+TEST_F(EditorDocumentTest, CountersAndTheRecognizedLevelMirror) {
+    TRecogState recog;
+    doc.SetRecognition(&recog);
+    recog.AcceptVisit();
     doc.board = test::BoardFromRows({"*+.$"});
     Click(EditTool::PlayerTool, 1, 0);
     EXPECT_EQ(doc.BoxCount, 2);
     EXPECT_EQ(doc.GoalCount, 3);
-    EXPECT_EQ(hook.mirrors, 1);
-    EXPECT_EQ(hook.pos, (ColRow{1, 2}));
+    EXPECT_EQ(recog.Results.SnapshotText({2, 4}), "*+.$\n@---");
+    EXPECT_EQ(recog.Results.RecogKeeperCell, (RecogCell{0, 1}));
     Answers answers;
     doc.ClearAll(answers.Fn());
-    EXPECT_EQ(hook.ends, 1);
+    EXPECT_FALSE(recog.RecognizedLevelInForce);
+    Click(EditTool::WallTool, 0, 0);
+    EXPECT_EQ(recog.Results.RecogMap.At(0, 0), '*'); // no longer mirrored
 }
 
 // Paste, Clear all and a shift that loses cells leave counters that match the
 // board, without mirroring it into a recognized level.
 TEST_F(EditorDocumentTest, CountersFollowPasteClearAllAndShifts) {
-    struct Hook : TRecognizedLevelHook {
-        int mirrors = 0;
-        void Mirror(const Board&, ColRow) override { ++mirrors; }
-        void EndForce() override {}
-    } hook;
-    doc.SetRecognizedLevelHook(&hook);
+    TRecogState recog;
+    doc.SetRecognition(&recog);
+    recog.AcceptVisit();
     Answers answers;
     ASSERT_TRUE(doc.Paste("*@$.", answers.Fn()));
     EXPECT_EQ(doc.BoxCount, 2);
@@ -303,7 +298,32 @@ TEST_F(EditorDocumentTest, CountersFollowPasteClearAllAndShifts) {
     doc.ClearAll(answers.Fn());
     EXPECT_EQ(doc.BoxCount, 0);
     EXPECT_EQ(doc.GoalCount, 0);
-    EXPECT_EQ(hook.mirrors, 0);
+    EXPECT_EQ(recog.Results.RecogMap, RecogCharGrid{});
+}
+
+// Taking a recognition over reads all 100 x 100 cells, also those outside the frame, with
+// one undo snapshot; the keeper position comes from the last keeper read.
+TEST_F(EditorDocumentTest, TakeOverRecognition) {
+    doc.TakeOverRecognition(); // no recognition state: nothing happens
+    EXPECT_TRUE(doc.UndoStack.empty());
+    TRecogState recog;
+    doc.SetRecognition(&recog);
+    doc.board = test::BoardFromRows({"...."});
+    recog.Results.SetXSB("#@-\n-$.");
+    recog.Results.RecogMap.At(60, 70) = '*'; // from an earlier, larger frame
+    recog.Results.RecogMap.At(99, 99) = 'x'; // anything else reads as floor
+    recog.AcceptVisit();
+    doc.TakeOverRecognition();
+    EXPECT_EQ(test::RowsOf(doc.board, 2, 4), (Rows{"#@--", "-$.-"}));
+    EXPECT_EQ(Cell(60, 70), BoxOnGoal);
+    EXPECT_EQ(Cell(99, 99), Floor);
+    EXPECT_EQ(doc.PlayerPos, (ColRow{2, 1}));
+    EXPECT_EQ(doc.BoxCount, 2);
+    EXPECT_FALSE(doc.Saved);
+    ASSERT_EQ(doc.UndoStack.size(), 1u);
+    doc.Undo();
+    EXPECT_EQ(test::RowsOf(doc.board, 1, 4), (Rows{"...."}));
+    EXPECT_EQ(recog.Results.RecogMap.At(0, 0), '.'); // the undo's recount mirrored the board
 }
 
 TEST_F(EditorDocumentTest, PasteCopyAndSave) {

@@ -9,6 +9,7 @@
 #include "Editor_/EditorInfForm.h"
 #include "LoadSkin/LoadSkinForm.h"
 #include "platform/ScriptedPlatform.h"
+#include "support/PlainStrip.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -20,30 +21,18 @@
 
 namespace lodrin::test {
 
-// The plain colour of each strip tile, by cell code.
-inline const QColor TileColours[7] = {
-    {10, 20, 30},  {0, 200, 0},   {200, 120, 0}, {0, 120, 200},
-    {250, 250, 0}, {120, 0, 120}, {150, 30, 30},
-};
-
-inline SkinStrip PlainStrip() {
-    SkinStrip strip;
-    strip.Image.fill(Qt::black);
-    for (int k = 0; k < 7; ++k) {
-        for (int y = 0; y < 60; ++y) {
-            for (int x = 0; x < 60; ++x) {
-                strip.Image.setPixelColor(60 * k + x, y, TileColours[k]);
-            }
-        }
-    }
-    return strip;
-}
-
 class EditorFormFixture : public ::testing::Test {
 protected:
     EditorFormFixture() {
-        form.SetPartners(
-            {info, help, skinChooser, [this] { ++trialOpened; }, [this] { ++recognitionOpened; }});
+        form.SetPartners({info, help, skinChooser,
+                          [this](const TrialBoard& board, PlayMode mode) {
+                              trialBoards.push_back(board);
+                              trialModes.push_back(mode);
+                          },
+                          [this] {
+                              ++recognitionOpened;
+                              return false;
+                          }});
         form.show();
         QApplication::processEvents();
     }
@@ -104,7 +93,9 @@ protected:
     // An empty Skins folder: the chooser lists nothing.
     TLoadSkinForm* skinChooser =
         new TLoadSkinForm(&form, QStringLiteral("/nonexistent/Skins"), skin);
-    int trialOpened = 0;
+    // The boards and modes the editor opened the trial field with.
+    std::vector<TrialBoard> trialBoards;
+    std::vector<PlayMode> trialModes;
     int recognitionOpened = 0;
 
 private:

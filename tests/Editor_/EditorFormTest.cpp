@@ -284,10 +284,12 @@ TEST_F(EditorFormTest, KeyDownRows) {
     test::WhenModalShown(close);
     Key(Qt::Key_F2);
     EXPECT_EQ(opened, (std::vector<QWidget*>{help, skinChooser}));
+    Doc().board = test::BoardFromRows({"#####", "#@$.#", "#####"});
     Key(Qt::Key_F5);
     Key(Qt::Key_F6);
-    EXPECT_EQ(trialOpened, 2);
+    EXPECT_EQ(trialModes, (std::vector<PlayMode>{PlayMode::Forward, PlayMode::Forward}));
     // Ctrl+arrows shift the board and do not move the grid's focus.
+    Doc().board = Board{};
     Doc().board.Set(50, 50, Wall);
     Grid().SetFocusCell(10, 10);
     const struct {

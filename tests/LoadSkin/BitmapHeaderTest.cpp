@@ -38,6 +38,29 @@ TEST(BitmapHeader, RowsStartAfterThePalette) {
     EXPECT_FALSE(Read(head, 1 << 20).Complete);
 }
 
+// Run-length codes start after the palette; the bitmap is complete once they
+// were found to reach their end mark inside the file.
+TEST(BitmapHeader, RunLengthBitmapsAreCompleteWhenTheirCodesEnd) {
+    const QByteArray file = test::RunLengthBitmap(test::SyntheticSkin(20), 8);
+    BitmapHeader header = Read(file.left(BitmapHeaderBytes), file.size());
+    EXPECT_TRUE(header.RunLength);
+    EXPECT_FALSE(header.RunLength4);
+    EXPECT_FALSE(header.Complete);
+    EXPECT_EQ(header.CodesStart, 54 + 8 * 4);
+    const auto check = [&header](const QByteArray& bytes) {
+        CheckRunLengthFile(
+            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), header);
+        return header.Complete;
+    };
+    EXPECT_TRUE(check(file));
+    EXPECT_FALSE(check(file.left(file.size() - 1)));
+    EXPECT_FALSE(check(file.left(static_cast<int>(header.CodesStart))));
+    const QByteArray file4 = test::RunLengthBitmap(test::SyntheticSkin(20), 4);
+    header = Read(file4.left(BitmapHeaderBytes), file4.size());
+    EXPECT_TRUE(header.RunLength4);
+    EXPECT_TRUE(check(file4));
+}
+
 TEST(BitmapHeader, OldCoreHeadersAreRead) {
     QByteArray head(26, '\0');
     head[0] = 'B';
@@ -66,8 +89,8 @@ TEST(BitmapHeader, RefusesWhatCannotBeCheckedOrDecoded) {
         {"unknown header size", 14, 4, 44},
         {"two planes", 26, 2, 2},
         {"12 bits a pixel", 28, 2, 12},
-        {"run-length 8", 30, 4, 1},
-        {"run-length 4", 30, 4, 2},
+        {"run-length 8 at 24 bits", 30, 4, 1},
+        {"run-length 4 at 24 bits", 30, 4, 2},
         {"JPEG inside", 30, 4, 4},
         {"PNG inside", 30, 4, 5},
         {"bit fields at 24 bits", 30, 4, 3},

@@ -6,6 +6,7 @@
 #include "SkinPictures.h"
 #include "support/ModalAnswer.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
@@ -100,6 +101,36 @@ TEST_F(LoadSkinFormTest, ShowListsBitmapsOnlyAndResetsTheChoice) {
     EXPECT_EQ(form.ChosenName(), QString());
     EXPECT_FALSE(form.Button2->isEnabled());
     EXPECT_EQ(form.Label4->text(), QString());
+}
+
+// Opened as ChangeSkin opens it, the dialog shows with the list focused; the
+// row Qt makes current for the focus is no choice: nothing is previewed or
+// remembered and confirm stays off until the user picks an entry.
+TEST_F(LoadSkinFormTest, OpensWithNothingChosenThoughTheListHasTheFocus) {
+    WritePicture(QStringLiteral("a.bmp"), 320, 160);
+    WritePicture(QStringLiteral("b.bmp"), 320, 160);
+    const auto expectNothingChosen = [this](const char* when) {
+        form.activateWindow(); // as the desktop does for a new dialog
+        QApplication::processEvents();
+        EXPECT_EQ(QApplication::focusWidget(), form.ListBox1) << when;
+        EXPECT_TRUE(form.ListBox1->selectedItems().isEmpty()) << when;
+        EXPECT_EQ(form.ChosenName(), QString()) << when;
+        EXPECT_FALSE(form.Button2->isEnabled()) << when;
+        EXPECT_EQ(form.Label4->text(), QString()) << when;
+        EXPECT_EQ(PreviewPixel(20, 20), QColor(Qt::black)) << when;
+    };
+    EXPECT_FALSE(ChangeSkinAnswering([&] {
+        expectNothingChosen("first opening");
+        QTest::keyClick(form.ListBox1, Qt::Key_Space); // the user picks the focused row
+        EXPECT_EQ(form.ChosenName(), form.ListBox1->item(0)->text());
+        EXPECT_TRUE(form.Button2->isEnabled());
+        QTest::keyClick(form.ListBox1, Qt::Key_Return); // the default button cancels
+    }));
+    EXPECT_FALSE(ChangeSkinAnswering([&] {
+        expectNothingChosen("second opening");
+        form.Button1->click();
+    }));
+    EXPECT_EQ(Tiles().TileSize, SkinStrip::TileSize); // unchanged
 }
 
 TEST_F(LoadSkinFormTest, NoSkinsFolderGivesAnEmptyList) {
@@ -210,6 +241,21 @@ TEST_F(LoadSkinFormTest, DoubleClickConfirmsEvenARefusedFileWhichGivesTheDrawnSk
     SkinStrip expected;
     RewriteSkinStrip(drawn, expected);
     EXPECT_EQ(Strip().Image, expected.Image);
+}
+
+TEST_F(LoadSkinFormTest, RunLengthCompressedSkinsAreChosenLikeAnyOther) {
+    WriteBytes(QStringLiteral("rle8.bmp"), test::RunLengthBitmap(test::SyntheticSkin(20), 8));
+    WriteBytes(QStringLiteral("rle4.bmp"), test::RunLengthBitmap(test::SyntheticSkin(30), 4));
+    ASSERT_TRUE(ChangeSkinAnswering([this] {
+        Select(QStringLiteral("rle8.bmp"));
+        EXPECT_EQ(form.Label4->text(), QStringLiteral("元格尺寸: 20像素"));
+        EXPECT_TRUE(form.Button2->isEnabled());
+        EXPECT_EQ(PreviewPixel(20, 20), test::FileOrderColours[0]);
+        Select(QStringLiteral("rle4.bmp"));
+        emit form.ListBox1->itemDoubleClicked(form.ListBox1->currentItem());
+    }));
+    EXPECT_EQ(Tiles().TileSize, 30);
+    EXPECT_EQ(Strip().Image.pixelColor(60 * 2 + 30, 30), test::FileOrderColours[2]); // the box
 }
 
 TEST_F(LoadSkinFormTest, AFileThatVanishedGivesTheDrawnSkin) {

@@ -1,8 +1,6 @@
-#include "LoadSkin/SkinFile.h"
-#include "LoadSkin/SkinFileInfo.h"
-#include "LoadSkin/WallLayout.h"
+#include "ShippedSkins.h"
 
-#include <QDir>
+#include "LoadSkin/WallLayout.h"
 
 #include <gtest/gtest.h>
 
@@ -11,23 +9,8 @@
 namespace lodrin {
 namespace {
 
-struct ShippedSkin {
-    std::string Name;
-    SkinTiles Tiles;
-};
-
-// Every bitmap the build placed in the Skins folder beside the programs.
-std::vector<ShippedSkin> LoadShippedSkins() {
-    std::vector<ShippedSkin> skins;
-    const QDir dir(QStringLiteral(LODRIN_SKINS_DIR));
-    for (const QString& name : dir.entryList({"*.bmp"}, QDir::Files)) {
-        ShippedSkin skin{name.toStdString(), {}};
-        EXPECT_TRUE(LoadSkinFile(dir.filePath(name).toStdString(), skin.Tiles)) << skin.Name;
-        EXPECT_TRUE(ReadSkinFileInfo(dir.filePath(name).toStdString()).Usable()) << skin.Name;
-        skins.push_back(std::move(skin));
-    }
-    return skins;
-}
+using test::LoadShippedSkins;
+using test::ShippedSkin;
 
 TEST(ShippedSkins, CoverTheTileSizesSeamlessWallsAndAGridlessFloor) {
     const std::vector<ShippedSkin> skins = LoadShippedSkins();

@@ -209,6 +209,59 @@ TEST_F(SkinFileTest, OddTileSizesAndOtherBitDepthsLoad) {
     EXPECT_EQ(RgbAt(tiles.Tile(SkinTile::Goal), 0, 0), FileOrderColours[4].rgb());
 }
 
+// Run-length compressed bitmaps (RLE8, RLE4) give the same skin as uncompressed ones.
+TEST_F(SkinFileTest, RunLengthBitmapsLoadLikeUncompressedOnes) {
+    const QImage skin = SyntheticSkin(20);
+    SkinTiles plain;
+    ASSERT_TRUE(LoadSkinFile(Save(skin, "plain.bmp"), plain));
+    for (const int bits : {8, 4}) {
+        const std::string path = Write(test::RunLengthBitmap(skin, bits), "rle.bmp");
+        const SkinFileInfo info = ReadSkinFileInfo(path);
+        EXPECT_TRUE(info.Usable()) << bits;
+        EXPECT_EQ(info.TileSize(), 20) << bits;
+        EXPECT_TRUE(ReadSkinPreview(path).Confirmable()) << bits;
+        SkinTiles tiles;
+        ASSERT_TRUE(LoadSkinFile(path, tiles)) << bits;
+        for (std::size_t i = 0; i < tiles.Tiles.size(); ++i) {
+            EXPECT_EQ(tiles.Tiles[i], plain.Tiles[i]) << bits << " bits, tile " << i;
+        }
+        EXPECT_EQ(tiles.GridColour, plain.GridColour);
+    }
+}
+
+// Codes may leave pixels out: jump ahead, end a line or the picture early.
+// Those pixels take palette colour 0, the same on every reading.
+TEST_F(SkinFileTest, PixelsRunLengthCodesLeaveOutTakeColourZero) {
+    QByteArray bytes = test::Bitmap24Header(80, 40);
+    const QByteArray palette("\x10\x20\x30\0\xff\xff\xff\0", 8); // 0: (48, 32, 16), 1: white
+    const QByteArray codes("\x50\x01"                            // bottom row: 80 white pixels
+                           "\x00\x00"                            // end of line
+                           "\x0a\x01"                            // 10 white pixels
+                           "\x00\x02\x05\x03"                    // jump 5 right and 3 rows up
+                           "\x04\x01"                            // 4 white pixels
+                           "\x00\x01",                           // end of the picture
+                           14);
+    test::Put32(bytes, 2, 54 + 8 + codes.size());
+    test::Put32(bytes, 10, 54 + 8);
+    test::Put16(bytes, 28, 8);
+    test::Put32(bytes, 30, 1);
+    test::Put32(bytes, 46, 2);
+    const std::string path = Write(bytes + palette + codes, "gaps.bmp");
+    const QImage first = ReadSkinPicture(path);
+    ASSERT_FALSE(first.isNull());
+    EXPECT_EQ(ReadSkinPicture(path), first);
+    const QRgb white = qRgb(255, 255, 255);
+    const QRgb zero = qRgb(48, 32, 16);
+    EXPECT_EQ(first.pixel(0, 39), white);
+    EXPECT_EQ(first.pixel(9, 38), white);
+    EXPECT_EQ(first.pixel(10, 38), zero); // the rest of the line
+    EXPECT_EQ(first.pixel(14, 37), zero); // jumped over
+    EXPECT_EQ(first.pixel(15, 35), white);
+    EXPECT_EQ(first.pixel(18, 35), white);
+    EXPECT_EQ(first.pixel(19, 35), zero);
+    EXPECT_EQ(first.pixel(40, 0), zero); // rows after the end
+}
+
 // A bitmap stored top-down (negative height) gives the same tiles as bottom-up.
 TEST_F(SkinFileTest, TopDownBitmapsLoadTheRightWayUp) {
     const QImage skin = SyntheticSkin(20).convertToFormat(QImage::Format_RGB888);
@@ -240,8 +293,11 @@ TEST_F(SkinFileTest, BadFilesAreRefusedAndLeaveTheTiles) {
     hugeWithin.append(QByteArray(4096, '\x7f'));
     QByteArray rle = valid.left(54);
     test::Put16(rle, 28, 8);
-    test::Put32(rle, 30, 1); // run-length compressed, 8 bits
+    test::Put32(rle, 30, 1); // run-length codes without an end mark
     rle.append(valid.mid(54, 2000));
+    const QByteArray rleWhole = test::RunLengthBitmap(SyntheticSkin(20), 8);
+    QByteArray rleTopDown = rleWhole;
+    test::Put32(rleTopDown, 22, -40); // run-length rows are only stored bottom-up
     QByteArray badOffset = valid;
     test::Put32(badOffset, 10, valid.size() - 100); // pixel rows said to start near the end
     QByteArray png;
@@ -263,6 +319,8 @@ TEST_F(SkinFileTest, BadFilesAreRefusedAndLeaveTheTiles) {
         {"huge.bmp", huge},
         {"huge-within-limits.bmp", hugeWithin},
         {"rle.bmp", rle},
+        {"rle-cut.bmp", rleWhole.left(rleWhole.size() - 2)},
+        {"rle-top-down.bmp", rleTopDown},
         {"bad-offset.bmp", badOffset},
         {"png.bmp", png},
         {"text.bmp", QByteArray("Title: not a picture\n#####\n#@$.#\n#####\n")},

@@ -14,6 +14,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace lodrin::test {
 
@@ -72,6 +73,59 @@ inline QByteArray Bitmap24Header(int w, int h) {
     Put16(head, 26, 1);
     Put16(head, 28, 24);
     return head;
+}
+
+// A run-length compressed bitmap (RLE8 with bits 8, RLE4 with bits 4) of a
+// picture of at most 16 colours, stored bottom-up: each row as runs of one
+// colour and an end-of-line code, then the end-of-bitmap code. Its palette
+// holds the colours in the order they first appear from the top.
+inline QByteArray RunLengthBitmap(const QImage& picture, int bits) {
+    std::vector<QRgb> palette;
+    const auto index = [&palette](QRgb colour) {
+        for (std::size_t i = 0; i < palette.size(); ++i) {
+            if (palette[i] == colour) {
+                return static_cast<int>(i);
+            }
+        }
+        palette.push_back(colour);
+        return static_cast<int>(palette.size()) - 1;
+    };
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            index(picture.pixel(x, y));
+        }
+    }
+    QByteArray codes;
+    for (int y = picture.height() - 1; y >= 0; --y) {
+        for (int x = 0; x < picture.width();) {
+            const QRgb colour = picture.pixel(x, y);
+            int run = 1;
+            while (x + run < picture.width() && run < 255 && picture.pixel(x + run, y) == colour) {
+                ++run;
+            }
+            const int i = index(colour);
+            codes.append(static_cast<char>(run));
+            codes.append(static_cast<char>(bits == 4 ? i << 4 | i : i));
+            x += run;
+        }
+        codes.append(QByteArray("\0\0", 2));
+    }
+    codes.append(QByteArray("\0\1", 2));
+    QByteArray bytes = Bitmap24Header(picture.width(), picture.height());
+    const int paletteBytes = 4 * static_cast<int>(palette.size());
+    Put32(bytes, 2, 54 + paletteBytes + static_cast<int>(codes.size()));
+    Put32(bytes, 10, 54 + paletteBytes);
+    Put16(bytes, 28, bits);
+    Put32(bytes, 30, bits == 4 ? 2 : 1);
+    Put32(bytes, 34, static_cast<int>(codes.size()));
+    Put32(bytes, 46, static_cast<int>(palette.size()));
+    for (const QRgb colour : palette) {
+        bytes.append(static_cast<char>(qBlue(colour)));
+        bytes.append(static_cast<char>(qGreen(colour)));
+        bytes.append(static_cast<char>(qRed(colour)));
+        bytes.append('\0');
+    }
+    return bytes + codes;
 }
 
 } // namespace lodrin::test

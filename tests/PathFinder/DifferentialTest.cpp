@@ -3,6 +3,7 @@
 
 #include "PathFinder/PathFinder.h"
 #include "board/Lurd.h"
+#include "board/TrialCode.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +18,7 @@ namespace {
 struct RandomBoard {
     int Cols = 0;
     int Rows = 0;
-    std::vector<std::int32_t> Cells;
+    std::vector<TrialCode> Cells;
     int Keeper = -1;
     std::vector<int> Boxes;
 };
@@ -26,53 +27,47 @@ struct RandomBoard {
 // one keeper on a random free square; sometimes framed by walls.
 RandomBoard MakeBoard(std::mt19937& rng, int cols, int rows, double walls, double boxes) {
     RandomBoard b{
-        cols, rows, std::vector<std::int32_t>(static_cast<std::size_t>(cols * rows)), -1, {}};
+        cols, rows, std::vector<TrialCode>(static_cast<std::size_t>(cols * rows)), -1, {}};
     std::uniform_real_distribution<double> u(0.0, 1.0);
     const bool framed = u(rng) < 0.7;
     for (int r = 0; r < rows; ++r) {
         for (int c = 0; c < cols; ++c) {
             const bool edge = r == 0 || c == 0 || r == rows - 1 || c == cols - 1;
             const double x = u(rng);
-            std::int32_t code = u(rng) < 0.2 ? 3 : 2;
+            TrialCode code = u(rng) < 0.2 ? TrialCode::Goal : TrialCode::Floor;
             if ((framed && edge) || x < walls) {
-                code = u(rng) < 0.05 ? 0 : 1;
+                code = u(rng) < 0.05 ? TrialCode::Nothing : TrialCode::Wall;
             } else if (x < walls + boxes) {
-                code = code == 3 ? 5 : 4;
+                code = WithBox(code);
             }
             b.Cells[static_cast<std::size_t>(r * cols + c)] = code;
         }
     }
     std::vector<int> free;
     for (int p = 0; p < cols * rows; ++p) {
-        const std::int32_t code = b.Cells[static_cast<std::size_t>(p)];
-        if (code == 2 || code == 3) {
+        const TrialCode code = b.Cells[static_cast<std::size_t>(p)];
+        if (IsFreeCode(code)) {
             free.push_back(p);
-        } else if (code == 4 || code == 5) {
+        } else if (IsBoxCode(code)) {
             b.Boxes.push_back(p);
         }
     }
     if (!free.empty()) {
         b.Keeper = free[rng() % free.size()];
-        b.Cells[static_cast<std::size_t>(b.Keeper)] += 4;
+        TrialCode& keeper = b.Cells[static_cast<std::size_t>(b.Keeper)];
+        keeper = WithKeeper(keeper);
     }
     return b;
 }
 
-bool IsFree(std::int32_t code) {
-    return code == 2 || code == 3;
-}
-bool IsBox(std::int32_t code) {
-    return code == 4 || code == 5;
-}
-
 // Replays moves on a copy of the cells without the keeper's code; false at the
 // first impossible move. Forward upper case pushes, reverse upper case pulls.
-bool Replay(const RandomBoard& b, bool reverse, std::string_view moves,
-            std::vector<std::int32_t>& cells, int& keeper) {
+bool Replay(const RandomBoard& b, PlayMode mode, std::string_view moves,
+            std::vector<TrialCode>& cells, int& keeper) {
     cells = b.Cells;
     keeper = b.Keeper;
-    cells[static_cast<std::size_t>(keeper)] -= 4;
-    auto at = [&](int r, int c) -> std::int32_t* {
+    cells[static_cast<std::size_t>(keeper)] = Vacated(cells[static_cast<std::size_t>(keeper)]);
+    auto at = [&](int r, int c) -> TrialCode* {
         return r < 0 || c < 0 || r >= b.Rows || c >= b.Cols
                    ? nullptr
                    : &cells[static_cast<std::size_t>(r * b.Cols + c)];
@@ -81,25 +76,26 @@ bool Replay(const RandomBoard& b, bool reverse, std::string_view moves,
         const FinderDirection& d =
             FinderDirectionOrder[static_cast<std::size_t>(LurdDirection(ch))];
         const int r = keeper / b.Cols, c = keeper % b.Cols;
-        std::int32_t* ahead = at(r + d.DRow, c + d.DCol);
+        TrialCode* ahead = at(r + d.DRow, c + d.DCol);
         if (ahead == nullptr) {
             return false;
         }
-        if (IsPushChar(ch) && !reverse) {
-            std::int32_t* beyond = at(r + 2 * d.DRow, c + 2 * d.DCol);
-            if (beyond == nullptr || !IsBox(*ahead) || !IsFree(*beyond)) {
+        if (IsPushChar(ch) && !IsReverse(mode)) {
+            TrialCode* beyond = at(r + 2 * d.DRow, c + 2 * d.DCol);
+            if (beyond == nullptr || !IsBoxCode(*ahead) || !IsFreeCode(*beyond)) {
                 return false;
             }
-            *ahead -= 2;
-            *beyond += 2;
+            *ahead = Vacated(*ahead);
+            *beyond = WithBox(*beyond);
         } else if (IsPushChar(ch)) {
-            std::int32_t* behind = at(r - d.DRow, c - d.DCol);
-            if (behind == nullptr || !IsBox(*behind) || !IsFree(*ahead)) {
+            TrialCode* behind = at(r - d.DRow, c - d.DCol);
+            if (behind == nullptr || !IsBoxCode(*behind) || !IsFreeCode(*ahead)) {
                 return false;
             }
-            *behind -= 2;
-            cells[static_cast<std::size_t>(keeper)] += 2;
-        } else if (!IsFree(*ahead)) {
+            *behind = Vacated(*behind);
+            cells[static_cast<std::size_t>(keeper)] =
+                WithBox(cells[static_cast<std::size_t>(keeper)]);
+        } else if (!IsFreeCode(*ahead)) {
             return false;
         }
         keeper = (r + d.DRow) * b.Cols + c + d.DCol;
@@ -108,11 +104,11 @@ bool Replay(const RandomBoard& b, bool reverse, std::string_view moves,
 }
 
 // Every box where it was except possibly `moved`, which must stand on `target`.
-bool BoxesAsBefore(const RandomBoard& b, const std::vector<std::int32_t>& cells, int moved,
+bool BoxesAsBefore(const RandomBoard& b, const std::vector<TrialCode>& cells, int moved,
                    int target) {
     for (int p = 0; p < b.Cols * b.Rows; ++p) {
-        const bool was = IsBox(b.Cells[static_cast<std::size_t>(p)]) && p != moved;
-        const bool is = IsBox(cells[static_cast<std::size_t>(p)]);
+        const bool was = IsBoxCode(b.Cells[static_cast<std::size_t>(p)]) && p != moved;
+        const bool is = IsBoxCode(cells[static_cast<std::size_t>(p)]);
         if (is != (was || p == target)) {
             return false;
         }
@@ -127,38 +123,38 @@ protected:
         reference.SetBoardSize(b.Cols, b.Rows);
         fast.SetGoThrough(goThrough);
         reference.SetGoThrough(goThrough);
-        for (const bool reverse : {false, true}) {
-            CompareKeeper(b, reverse, rng);
-            CompareBoxes(b, reverse, rng);
+        for (const PlayMode mode : {PlayMode::Forward, PlayMode::Reverse}) {
+            CompareKeeper(b, mode, rng);
+            CompareBoxes(b, mode, rng);
         }
     }
 
-    std::string Where(const RandomBoard& b, bool reverse) const {
+    std::string Where(const RandomBoard& b, PlayMode mode) const {
         return std::to_string(b.Cols) + "x" + std::to_string(b.Rows) +
-               (reverse ? " reverse" : " forward") + (fast.GoThrough() ? " go-through" : "") +
-               " board " + std::to_string(boards);
+               (IsReverse(mode) ? " reverse" : " forward") +
+               (fast.GoThrough() ? " go-through" : "") + " board " + std::to_string(boards);
     }
 
-    void CompareKeeper(const RandomBoard& b, bool reverse, std::mt19937& rng) {
-        fast.KeeperReach(reverse, b.Cells.data(), b.Keeper);
-        reference.KeeperReach(reverse, b.Cells.data(), b.Keeper);
+    void CompareKeeper(const RandomBoard& b, PlayMode mode, std::mt19937& rng) {
+        fast.KeeperReach(mode, b.Cells, b.Keeper);
+        reference.KeeperReach(mode, b.Cells, b.Keeper);
         // A box search leaves the keeper half of its mode unspecified, so only the
         // half this search wrote is compared.
-        const std::uint8_t half = reverse ? 0xF0 : 0x0F;
+        const std::uint8_t half = IsReverse(mode) ? 0xF0 : 0x0F;
         for (int p = 0; p < b.Cols * b.Rows; ++p) {
             ASSERT_EQ(fast.KeeperMarks(p) & half, reference.KeeperMarks(p) & half)
-                << Where(b, reverse) << " at " << p;
+                << Where(b, mode) << " at " << p;
         }
         for (int i = 0; i < 4; ++i) {
             const int target = static_cast<int>(rng() % static_cast<unsigned>(b.Cols * b.Rows));
-            const std::string moves(fast.KeeperPath(reverse, b.Cells.data(), target, b.Keeper));
-            ASSERT_EQ(moves, reference.KeeperPath(reverse, b.Cells.data(), target, b.Keeper))
-                << Where(b, reverse);
-            std::vector<std::int32_t> cells;
+            const std::string moves(fast.KeeperPath(mode, b.Cells, target, b.Keeper));
+            ASSERT_EQ(moves, reference.KeeperPath(mode, b.Cells, target, b.Keeper))
+                << Where(b, mode);
+            std::vector<TrialCode> cells;
             int keeper = 0;
             if (!moves.empty()) {
-                ASSERT_TRUE(Replay(b, reverse, moves, cells, keeper))
-                    << Where(b, reverse) << " " << moves;
+                ASSERT_TRUE(Replay(b, mode, moves, cells, keeper))
+                    << Where(b, mode) << " " << moves;
                 EXPECT_EQ(keeper, target);
                 EXPECT_TRUE(BoxesAsBefore(b, cells, -1, -1)) << moves;
             }
@@ -166,30 +162,30 @@ protected:
         }
     }
 
-    void CompareBoxes(const RandomBoard& b, bool reverse, std::mt19937& rng) {
+    void CompareBoxes(const RandomBoard& b, PlayMode mode, std::mt19937& rng) {
         if (b.Keeper < 0) {
             return;
         }
         for (int i = 0; i < selections && !b.Boxes.empty(); ++i) {
             const int box = b.Boxes[rng() % b.Boxes.size()];
             for (TPathFinder* f : {&fast, &reference}) {
-                f->SelectBox(b.Cells.data(), box);
-                f->BoxReach(reverse, box, b.Keeper);
+                f->SelectBox(b.Cells, box);
+                f->BoxReach(mode, box, b.Keeper);
             }
             std::vector<int> marked;
             for (int p = 0; p < b.Cols * b.Rows; ++p) {
                 ASSERT_EQ(fast.BoxMarks(p), reference.BoxMarks(p))
-                    << Where(b, reverse) << " box " << box << " at " << p;
-                if ((fast.BoxMarks(p) & (reverse ? 16 : 1)) != 0 && p != box) {
+                    << Where(b, mode) << " box " << box << " at " << p;
+                if ((fast.BoxMarks(p) & (IsReverse(mode) ? 16 : 1)) != 0 && p != box) {
                     marked.push_back(p);
                 }
             }
-            CompareRoutes(b, reverse, box, marked, rng);
-            CompareKeeperTests(b, reverse, box, rng);
+            CompareRoutes(b, mode, box, marked, rng);
+            CompareKeeperTests(b, mode, box, rng);
         }
     }
 
-    void CompareRoutes(const RandomBoard& b, bool reverse, int box, const std::vector<int>& marked,
+    void CompareRoutes(const RandomBoard& b, PlayMode mode, int box, const std::vector<int>& marked,
                        std::mt19937& rng) {
         std::vector<int> targets = {
             b.Keeper, static_cast<int>(rng() % static_cast<unsigned>(b.Cols * b.Rows))};
@@ -197,27 +193,26 @@ protected:
             targets.push_back(marked[rng() % marked.size()]);
         }
         for (const int target : targets) {
-            const std::string moves(fast.BoxPath(reverse, box, target, b.Keeper));
-            ASSERT_EQ(moves, reference.BoxPath(reverse, box, target, b.Keeper))
-                << Where(b, reverse) << " box " << box << " to " << target;
+            const std::string moves(fast.BoxPath(mode, box, target, b.Keeper));
+            ASSERT_EQ(moves, reference.BoxPath(mode, box, target, b.Keeper))
+                << Where(b, mode) << " box " << box << " to " << target;
             if (!moves.empty()) {
-                std::vector<std::int32_t> cells;
+                std::vector<TrialCode> cells;
                 int keeper = 0;
-                ASSERT_TRUE(Replay(b, reverse, moves, cells, keeper))
-                    << Where(b, reverse) << " " << moves;
-                EXPECT_TRUE(BoxesAsBefore(b, cells, box, target))
-                    << Where(b, reverse) << " " << moves;
+                ASSERT_TRUE(Replay(b, mode, moves, cells, keeper))
+                    << Where(b, mode) << " " << moves;
+                EXPECT_TRUE(BoxesAsBefore(b, cells, box, target)) << Where(b, mode) << " " << moves;
                 ++routes;
             }
         }
     }
 
     // Direct keeper tests with the box on any free square and the keeper anywhere free.
-    void CompareKeeperTests(const RandomBoard& b, bool reverse, int box, std::mt19937& rng) {
+    void CompareKeeperTests(const RandomBoard& b, PlayMode mode, int box, std::mt19937& rng) {
         std::vector<int> free = {box};
         for (int p = 0; p < b.Cols * b.Rows; ++p) {
-            const std::int32_t code = b.Cells[static_cast<std::size_t>(p)];
-            if (IsFree(code) || code == 6 || code == 7) {
+            const TrialCode code = b.Cells[static_cast<std::size_t>(p)];
+            if (IsFreeCode(code) || IsKeeperCode(code)) {
                 free.push_back(p);
             }
         }
@@ -227,9 +222,8 @@ protected:
             const int q = i % 3 == 0
                               ? static_cast<int>(rng() % static_cast<unsigned>(b.Cols * b.Rows))
                               : free[rng() % free.size()];
-            ASSERT_EQ(fast.KeeperCanReach(reverse, p, k, q),
-                      reference.KeeperCanReach(reverse, p, k, q))
-                << Where(b, reverse) << " P " << p << " K " << k << " Q " << q;
+            ASSERT_EQ(fast.KeeperCanReach(mode, p, k, q), reference.KeeperCanReach(mode, p, k, q))
+                << Where(b, mode) << " P " << p << " K " << k << " Q " << q;
             ++keeperTests;
         }
     }

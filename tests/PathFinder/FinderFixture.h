@@ -19,7 +19,7 @@ struct FinderBoard {
     }
 
     int At(int row, int col) const { return board.At(row, col); }
-    const std::int32_t* Cells() const { return board.Cells.data(); }
+    std::span<const TrialCode> Cells() const { return board.Cells; }
 
     // The board's rows with 'o' on every square whose mark passes the test.
     std::vector<std::string> Drawn(const std::function<bool(int)>& marked) const {

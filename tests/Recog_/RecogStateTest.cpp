@@ -3,7 +3,6 @@
 
 #include "Recog_/RecogState.h"
 
-#include "Editor_/EditorDocument.h"
 #include "SyntheticLevel.h"
 #include "support/BoardText.h"
 
@@ -186,29 +185,25 @@ TEST_F(RecogStateTest, EditorTakesOverAllCellsAndMirrorsItsBoard) {
     EXPECT_EQ(board.At(0, 3), Wall); // the old goals are gone
     EXPECT_EQ(board.At(60, 70), Box);
 
-    TEditorDocument doc;
-    doc.SetRecognizedLevelHook(&state);
-    doc.board = test::BoardFromRows({"#####", "#@$.#", "#####"});
-    doc.PlayerPos = {2, 2};
-    doc.Recount(); // no level in force: nothing mirrored
+    const Board edited = test::BoardFromRows({"#####", "#@$.#", "#####"});
+    state.Mirror(edited, {2, 2}); // no level in force: nothing mirrored
     EXPECT_EQ(At(1, 1), '-');
     state.AcceptVisit();
-    doc.Recount();
+    state.Mirror(edited, {2, 2});
     EXPECT_EQ(state.Results.SnapshotText({3, 6}), "#####-\n#@$.#-\n#####-");
     EXPECT_EQ(At(60, 70), '-');
     EXPECT_EQ(state.Results.RecogKeeperCell, (RecogCell{1, 1}));
 
-    doc.board.Set(1, 1, Floor); // the keeper erased: no keeper cell is left pointing there
-    doc.Recount();
+    Board noKeeper = edited;
+    noKeeper.Set(1, 1, Floor); // the keeper erased: no keeper cell is left pointing there
+    state.Mirror(noKeeper, {2, 2});
     EXPECT_TRUE(state.Results.RecogKeeperCell.IsNone());
-    doc.board.Set(1, 3, PlayerOnGoal); // a keeper the recorded position does not know
-    doc.Recount();
+    noKeeper.Set(1, 3, PlayerOnGoal); // a keeper the recorded position does not know
+    state.Mirror(noKeeper, {2, 2});
     EXPECT_EQ(state.Results.RecogKeeperCell, (RecogCell{3, 1}));
 
-    doc.ClearAll([](std::string_view) { return true; });
-    EXPECT_FALSE(state.RecognizedLevelInForce);
-    doc.board.Set(0, 0, Box);
-    doc.Recount();
+    state.EndForce();
+    state.Mirror(test::BoardFromRows({"$"}), {});
     EXPECT_EQ(At(0, 0), '#');
 }
 

@@ -26,7 +26,7 @@ std::string Backwards(std::string_view solution) {
     return moves;
 }
 
-std::vector<std::int32_t> CellsOf(const TTrialPlay& play) {
+std::vector<TrialCode> CellsOf(const TTrialPlay& play) {
     return {play.TrialCells().begin(), play.TrialCells().begin() + play.CellCount()};
 }
 
@@ -48,23 +48,23 @@ TEST_F(SolvedLevelsInTrial, SolutionsPlayForwardAndBackInReverse) {
         EXPECT_LE(h.Board.Boxes, boxes) << level.Title;
 
         TTrialPlay forward;
-        forward.SetBoard(h.Board, false);
-        const std::vector<std::int32_t> start = CellsOf(forward);
+        forward.SetBoard(h.Board, PlayMode::Forward);
+        const std::vector<TrialCode> start = CellsOf(forward);
         const int startKeeper = forward.KeeperPos();
         forward.PlayClipboard(level.Solution);
         ASSERT_EQ(forward.MoveRecord(), level.Solution) << level.Title;
         EXPECT_EQ(forward.MoveCount(), static_cast<int>(level.Solution.size()));
         EXPECT_EQ(forward.PushCount(),
                   std::count_if(level.Solution.begin(), level.Solution.end(), IsPushChar));
-        const std::vector<std::int32_t> solved = CellsOf(forward);
-        EXPECT_EQ(std::count(solved.begin(), solved.end(), TrialBox), 0)
+        const std::vector<TrialCode> solved = CellsOf(forward);
+        EXPECT_EQ(std::count(solved.begin(), solved.end(), TrialCode::Box), 0)
             << level.Title << ": a box off its goal";
 
         // Reverse play from the solved position pulls every box back to the start.
         TrialBoard end = h.Board;
         std::copy(solved.begin(), solved.end(), end.Cells.begin());
         TTrialPlay reverse;
-        reverse.SetBoard(end, true);
+        reverse.SetBoard(end, PlayMode::Reverse);
         reverse.PlayClick(Backwards(level.Solution));
         EXPECT_EQ(reverse.MoveCount(), static_cast<int>(level.Solution.size())) << level.Title;
         EXPECT_EQ(CellsOf(reverse), start) << level.Title;

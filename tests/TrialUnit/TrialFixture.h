@@ -39,12 +39,12 @@ public:
 
 // A play on a board, with its view.
 struct PlayBoard {
-    PlayBoard(const std::vector<std::string>& rows, bool reverse)
+    PlayBoard(const std::vector<std::string>& rows, PlayMode mode)
         : view(std::make_unique<TRecordingView>()), play(std::make_unique<TTrialPlay>(view.get())) {
-        play->SetBoard(TrialBoardFromRows(rows), reverse);
+        play->SetBoard(TrialBoardFromRows(rows), mode);
     }
     std::vector<std::string> Rows() const {
-        return RowsOfCells(play->TrialCells().data(), play->TrialRows(), play->TrialCols());
+        return RowsOfCells(play->Cells(), play->TrialRows(), play->TrialCols());
     }
     int At(int row, int col) const { return row * play->TrialCols() + col; }
 

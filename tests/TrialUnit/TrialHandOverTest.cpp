@@ -13,7 +13,7 @@ namespace {
 using Rows = std::vector<std::string>;
 
 Rows TrialRows(const TrialBoard& t) {
-    return test::RowsOfCells(t.Cells.data(), t.Rows, t.Cols);
+    return test::RowsOfCells(t.Cells, t.Rows, t.Cols);
 }
 
 TEST(HandOver, NeedsExactlyOneKeeper) {
@@ -44,8 +44,7 @@ TEST(HandOver, LevelInTheBoardCornerOpens) {
     EXPECT_EQ(h.Board.Rows, 3);
     EXPECT_EQ(h.Board.Cols, 5);
     EXPECT_EQ(h.Board.Boxes, 1);
-    EXPECT_EQ((std::vector<std::int32_t>(h.Board.Cells.begin(), h.Board.Cells.begin() + 15)),
-              (std::vector<std::int32_t>{1, 1, 1, 1, 1, 1, 6, 4, 3, 1, 1, 1, 1, 1, 1}));
+    EXPECT_EQ(TrialRows(h.Board), (Rows{"#####", "#@$.#", "#####"}));
     EXPECT_EQ(h.Board.Top, 0);
     EXPECT_EQ(h.Board.Left, 0);
 }
@@ -70,10 +69,10 @@ TEST(HandOver, CutsTheGrownKeeperAreaAndKeepsWhatLiesOutsideTheWalls) {
     EXPECT_EQ(h.Board.Left, 3);
     // The level text starts where the trial board does, unless something lies beyond it.
     const Board board = test::BoardFromRows(level);
-    EXPECT_EQ(TrialOffsetInLevelText(board, h.Board), (BoardCell{0, 0}));
+    EXPECT_EQ(TrialOffsetInLevelText(board, h.Board.Origin()), (BoardCell{0, 0}));
     Board decorated = board;
     decorated.Set(0, 0, Wall);
-    EXPECT_EQ(TrialOffsetInLevelText(decorated, h.Board), (BoardCell{1, 3}));
+    EXPECT_EQ(TrialOffsetInLevelText(decorated, h.Board.Origin()), (BoardCell{1, 3}));
 }
 
 TEST(HandOver, LargestClosedAreaFillsTheTrialBoard) {
@@ -84,13 +83,13 @@ TEST(HandOver, LargestClosedAreaFillsTheTrialBoard) {
     ASSERT_TRUE(h.Ok()) << h.Error;
     EXPECT_EQ(h.Board.Rows, 100);
     EXPECT_EQ(h.Board.Cols, 100);
-    EXPECT_EQ(h.Board.Cells[50 * 100 + 50], TrialKeeper);
-    EXPECT_EQ(h.Board.Cells[99 * 100 + 99], TrialWall);
+    EXPECT_EQ(h.Board.Cells[50 * 100 + 50], TrialCode::Keeper);
+    EXPECT_EQ(h.Board.Cells[99 * 100 + 99], TrialCode::Wall);
 }
 
 TEST(HandOver, Captions) {
-    EXPECT_EQ(TrialCaption(false), "正推演炼场");
-    EXPECT_EQ(TrialCaption(true), "逆推演炼场");
+    EXPECT_EQ(TrialCaption(PlayMode::Forward), "正推演炼场");
+    EXPECT_EQ(TrialCaption(PlayMode::Reverse), "逆推演炼场");
 }
 
 } // namespace

@@ -13,7 +13,7 @@ using test::PlayBoard;
 const std::string Bad = std::string(BadMoveMessage);
 
 TEST(TrialPlay, OpenFindsTheFirstKeeperAndResets) {
-    PlayBoard b({"#####", "#@ .#", "#####"}, false);
+    PlayBoard b({"#####", "#@ .#", "#####"}, PlayMode::Forward);
     EXPECT_EQ(b.play->KeeperPos(), b.At(1, 1));
     EXPECT_EQ(b.play->CellCount(), 15);
     EXPECT_EQ(b.play->UndoMark(), -1);
@@ -28,7 +28,7 @@ TEST(TrialPlay, OpenFindsTheFirstKeeperAndResets) {
 }
 
 TEST(TrialPlay, TypedMoveIntoAWallChangesNothing) {
-    PlayBoard b({"####", "#@ #", "####"}, false);
+    PlayBoard b({"####", "#@ #", "####"}, PlayMode::Forward);
     const Rows before = b.Rows();
     b.play->PlayTyped('l');
     EXPECT_EQ(b.view->Calls,
@@ -42,7 +42,7 @@ TEST(TrialPlay, TypedMoveIntoAWallChangesNothing) {
 }
 
 TEST(TrialPlay, ForwardPushesWhenABoxStandsAheadWhateverTheCase) {
-    PlayBoard b({"#######", "#     #", "# $@  #", "#     #", "#######"}, false);
+    PlayBoard b({"#######", "#     #", "# $@  #", "#     #", "#######"}, PlayMode::Forward);
     b.play->PlayClipboard("lurd");
     EXPECT_EQ(b.play->MoveRecord(), "Lurd");
     EXPECT_EQ(b.play->MoveCount(), 4);
@@ -53,12 +53,12 @@ TEST(TrialPlay, ForwardPushesWhenABoxStandsAheadWhateverTheCase) {
 }
 
 TEST(TrialPlay, ReversePullsOnlyOnUpperCase) {
-    PlayBoard none({"#######", "# @   #", "#######"}, true);
+    PlayBoard none({"#######", "# @   #", "#######"}, PlayMode::Reverse);
     none.play->PlayTyped('L');
     EXPECT_EQ(none.view->Message, Bad + "L");
     EXPECT_EQ(none.play->MoveCount(), 0);
 
-    PlayBoard b({"#######", "#  @$ #", "#######"}, true);
+    PlayBoard b({"#######", "#  @$ #", "#######"}, PlayMode::Reverse);
     b.play->PlayTyped('l');
     EXPECT_EQ(b.Rows(), (Rows{"#######", "# @ $ #", "#######"})) << "a step never moves a box";
     b.play->PlayTyped('r');
@@ -75,19 +75,19 @@ TEST(TrialPlay, ReversePullsOnlyOnUpperCase) {
 
 TEST(TrialPlay, MovesOffTheBoardEdgeAreRefused) {
     // No walls: the keeper on the left edge must not wrap into the row above.
-    PlayBoard fwd({"   ", "@$ ", "   "}, false);
+    PlayBoard fwd({"   ", "@$ ", "   "}, PlayMode::Forward);
     fwd.play->PlayTyped('l');
     EXPECT_EQ(fwd.view->Message, Bad + "l");
     fwd.play->PlayClipboard("RR");
     EXPECT_EQ(fwd.play->MoveRecord(), "R") << "the box cannot be pushed off the right edge";
     EXPECT_EQ(fwd.view->Message, Bad + "R");
 
-    PlayBoard rev({"   ", "$@ ", "   "}, true);
+    PlayBoard rev({"   ", "$@ ", "   "}, PlayMode::Reverse);
     rev.play->PlayTyped('R');
     rev.play->PlayTyped('R');
     EXPECT_EQ(rev.play->MoveRecord(), "R");
     EXPECT_EQ(rev.view->Message, Bad + "R") << "the keeper on the right edge";
-    PlayBoard pull({"   ", " @$", "   "}, true);
+    PlayBoard pull({"   ", " @$", "   "}, PlayMode::Reverse);
     pull.play->PlayTyped('L');
     pull.play->UndoMove();
     pull.play->PlayTyped('L');
@@ -97,7 +97,7 @@ TEST(TrialPlay, MovesOffTheBoardEdgeAreRefused) {
 }
 
 TEST(TrialPlay, ReplayStopsAtTheFirstImpossibleMove) {
-    PlayBoard b({"######", "#@   #", "######"}, false);
+    PlayBoard b({"######", "#@   #", "######"}, PlayMode::Forward);
     b.play->PlayClipboard("rrrrrr");
     EXPECT_EQ(b.play->MoveRecord(), "rrr");
     EXPECT_EQ(b.play->RedoTail(), "rrr");
@@ -115,7 +115,7 @@ TEST(TrialPlay, ReplayStopsAtTheFirstImpossibleMove) {
 }
 
 TEST(TrialPlay, UndoAllAndRedoAllRestoreEverything) {
-    PlayBoard b({"########", "#      #", "# $@ $ #", "#  .   #", "########"}, false);
+    PlayBoard b({"########", "#      #", "# $@ $ #", "#  .   #", "########"}, PlayMode::Forward);
     const Rows start = b.Rows();
     b.play->PlayClipboard("lurrRdlluLD");
     const Rows end = b.Rows();
@@ -137,7 +137,7 @@ TEST(TrialPlay, UndoAllAndRedoAllRestoreEverything) {
 
 TEST(TrialPlay, RedoStepPlaysOneBoxWorth) {
     // RRurrdL: the last push moves the same box back after the walk round it.
-    PlayBoard same({"########", "#      #", "#@$    #", "#      #", "########"}, false);
+    PlayBoard same({"########", "#      #", "#@$    #", "#      #", "########"}, PlayMode::Forward);
     same.play->PlayClipboard("RRurrdL");
     same.play->UndoAll();
     EXPECT_EQ(same.play->GetStep(7), 7);
@@ -147,7 +147,8 @@ TEST(TrialPlay, RedoStepPlaysOneBoxWorth) {
     EXPECT_EQ(same.play->MoveCount(), 0) << "read backwards the group is the same";
 
     // RRuL: the L pushes another box.
-    PlayBoard other({"########", "# $    #", "#@$    #", "#      #", "########"}, false);
+    PlayBoard other({"########", "# $    #", "#@$    #", "#      #", "########"},
+                    PlayMode::Forward);
     other.play->PlayClipboard("RRuL");
     ASSERT_EQ(other.play->MoveRecord(), "RRuL");
     other.play->UndoAll();
@@ -162,7 +163,7 @@ TEST(TrialPlay, RedoStepPlaysOneBoxWorth) {
 }
 
 TEST(TrialPlay, WithoutPushesAStepIsTheWholeSequence) {
-    PlayBoard b({"######", "#@   #", "######"}, false);
+    PlayBoard b({"######", "#@   #", "######"}, PlayMode::Forward);
     b.play->PlayClipboard("rrl");
     b.play->UndoStep();
     EXPECT_EQ(b.play->MoveCount(), 0);
@@ -173,7 +174,7 @@ TEST(TrialPlay, WithoutPushesAStepIsTheWholeSequence) {
 TEST(TrialPlay, UndoStepTakesBackTheLastClickedSequenceWhole) {
     PlayBoard b(
         {"##########", "#        #", "#        #", "# @ $    #", "#        #", "##########"},
-        false);
+        PlayMode::Forward);
     for (const char move : std::string("rRRul")) {
         b.play->PlayTyped(move);
     }
@@ -190,7 +191,8 @@ TEST(TrialPlay, UndoStepTakesBackTheLastClickedSequenceWhole) {
 
 TEST(TrialPlay, ReverseStepsGroupPulls) {
     PlayBoard b(
-        {"##########", "#        #", "#   @$   #", "#   $    #", "#        #", "##########"}, true);
+        {"##########", "#        #", "#   @$   #", "#   $    #", "#        #", "##########"},
+        PlayMode::Reverse);
     b.play->PlayClipboard("LLurrdU");
     ASSERT_EQ(b.play->MoveRecord(), "LLurrdU");
     ASSERT_EQ(b.play->PushCount(), 3);
@@ -205,7 +207,7 @@ TEST(TrialPlay, ReverseStepsGroupPulls) {
 }
 
 TEST(TrialPlay, MissingKeeperIsReported) {
-    PlayBoard b({"####", "#  #", "####"}, true);
+    PlayBoard b({"####", "#  #", "####"}, PlayMode::Reverse);
     EXPECT_EQ(b.play->KeeperPos(), -1);
     b.play->PlayTyped('l');
     EXPECT_EQ(b.view->Message, std::string(KeeperPlaceMessage) + "[0, 1]");
@@ -214,7 +216,7 @@ TEST(TrialPlay, MissingKeeperIsReported) {
 }
 
 TEST(TrialPlay, FullBuffersStopWithoutAMessage) {
-    PlayBoard b({"####", "#@ #", "####"}, false);
+    PlayBoard b({"####", "#@ #", "####"}, PlayMode::Forward);
     std::string moves;
     for (int i = 0; i < 100000; ++i) {
         moves += "rl";
@@ -236,7 +238,7 @@ TEST(TrialPlay, FullBuffersStopWithoutAMessage) {
 }
 
 TEST(TrialPlay, CopyMovesOnlyWithMoves) {
-    PlayBoard b({"#####", "#@  #", "#####"}, false);
+    PlayBoard b({"#####", "#@  #", "#####"}, PlayMode::Forward);
     EXPECT_FALSE(b.play->CopyMoves().has_value());
     EXPECT_TRUE(b.view->Calls.empty());
     b.play->PlayTyped('r');
@@ -245,7 +247,7 @@ TEST(TrialPlay, CopyMovesOnlyWithMoves) {
 }
 
 TEST(TrialPlay, ExportForwardIsTheLevelThenTheMoves) {
-    PlayBoard b({"#####", "#@  #", "#####"}, false);
+    PlayBoard b({"#####", "#@  #", "#####"}, PlayMode::Forward);
     const std::string level = "\n#####\n#@  #\n#####\nTitle: t\nAuthor: a";
     EXPECT_EQ(b.play->Export(level, {}), level);
     EXPECT_EQ(b.view->Message, ExportedMessage);
@@ -254,7 +256,8 @@ TEST(TrialPlay, ExportForwardIsTheLevelThenTheMoves) {
 }
 
 TEST(TrialPlay, ExportReverseStatesTheKeeperAfterTheLevel) {
-    PlayBoard b({"######", "#    #", "#    #", "#   $#", "#  @ #", "#  $ #", "######"}, true);
+    PlayBoard b({"######", "#    #", "#    #", "#   $#", "#  @ #", "#  $ #", "######"},
+                PlayMode::Reverse);
     b.play->PlayClipboard("ULd");
     ASSERT_EQ(b.play->MoveRecord(), "ULd");
     ASSERT_EQ(b.play->KeeperPos(), b.At(4, 2));
@@ -272,7 +275,7 @@ TEST(TrialPlay, OversizedBoardIsTakenAsEmpty) {
     board.Rows = 101;
     board.Cols = 99;
     TTrialPlay play;
-    play.SetBoard(board, false);
+    play.SetBoard(board, PlayMode::Forward);
     EXPECT_EQ(play.CellCount(), 0);
     play.PlayTyped('l');
     EXPECT_EQ(play.MoveCount(), 0);

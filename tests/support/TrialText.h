@@ -4,8 +4,11 @@
 // '#' wall, '.' goal, '$' box, '*' box on goal, '@' keeper, '+' keeper on goal,
 // '_' nothing, every other character floor.
 
+#include "board/TrialCode.h"
+
 #include <algorithm>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -14,36 +17,37 @@ namespace lodrin::test {
 struct TrialText {
     int Rows = 0;
     int Cols = 0;
-    std::vector<std::int32_t> Cells;
+    std::vector<TrialCode> Cells;
     int Keeper = -1; // first keeper in index order
 
     int At(int row, int col) const { return row * Cols + col; }
 };
 
-inline std::int32_t TrialCodeOf(char ch) {
+inline TrialCode TrialCodeOf(char ch) {
     switch (ch) {
     case '_':
-        return 0;
+        return TrialCode::Nothing;
     case '#':
-        return 1;
+        return TrialCode::Wall;
     case '.':
-        return 3;
+        return TrialCode::Goal;
     case '$':
-        return 4;
+        return TrialCode::Box;
     case '*':
-        return 5;
+        return TrialCode::BoxOnGoal;
     case '@':
-        return 6;
+        return TrialCode::Keeper;
     case '+':
-        return 7;
+        return TrialCode::KeeperOnGoal;
     default:
-        return 2;
+        return TrialCode::Floor;
     }
 }
 
-inline char TrialCharOf(std::int32_t code) {
+inline char TrialCharOf(TrialCode code) {
     static constexpr char chars[] = "_# .$*@+";
-    return code >= 0 && code <= 7 ? chars[code] : '?';
+    const auto i = static_cast<int>(code);
+    return i >= 0 && i <= 7 ? chars[i] : '?';
 }
 
 inline TrialText TrialFromRows(const std::vector<std::string>& rows) {
@@ -52,7 +56,7 @@ inline TrialText TrialFromRows(const std::vector<std::string>& rows) {
     for (const std::string& row : rows) {
         t.Cols = std::max(t.Cols, static_cast<int>(row.size()));
     }
-    t.Cells.assign(static_cast<std::size_t>(t.Rows * t.Cols), 2);
+    t.Cells.assign(static_cast<std::size_t>(t.Rows * t.Cols), TrialCode::Floor);
     for (int r = 0; r < t.Rows; ++r) {
         const std::string& row = rows[static_cast<std::size_t>(r)];
         for (int c = 0; c < static_cast<int>(row.size()); ++c) {
@@ -61,20 +65,19 @@ inline TrialText TrialFromRows(const std::vector<std::string>& rows) {
         }
     }
     for (int i = 0; i < t.Rows * t.Cols; ++i) {
-        if (t.Keeper < 0 && (t.Cells[static_cast<std::size_t>(i)] == 6 ||
-                             t.Cells[static_cast<std::size_t>(i)] == 7)) {
+        if (t.Keeper < 0 && IsKeeperCode(t.Cells[static_cast<std::size_t>(i)])) {
             t.Keeper = i;
         }
     }
     return t;
 }
 
-inline std::vector<std::string> RowsOfCells(const std::int32_t* cells, int rows, int cols) {
+inline std::vector<std::string> RowsOfCells(std::span<const TrialCode> cells, int rows, int cols) {
     std::vector<std::string> out;
     for (int r = 0; r < rows; ++r) {
         std::string row;
         for (int c = 0; c < cols; ++c) {
-            row.push_back(TrialCharOf(cells[r * cols + c]));
+            row.push_back(TrialCharOf(cells[static_cast<std::size_t>(r * cols + c)]));
         }
         out.push_back(row);
     }

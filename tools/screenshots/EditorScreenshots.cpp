@@ -7,42 +7,35 @@
 #include "Editor_/EditorInfForm.h"
 #include "Editor_/EditorWindows.h"
 #include "LoadSkin/LoadSkinForm.h"
+#include "platform/FileDialogs.h"
+#include "platform/MessageBoxes.h"
+#include "platform/QtTranslation.h"
 #include "platform/ScriptedPlatform.h"
 #include "platform/UiFont.h"
+#include "tools/screenshots/WindowShots.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCursor>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
 #include <QTimer>
+#include <QToolTip>
 
 #include <cstdio>
 
 namespace {
 
 using namespace lodrin;
-
-// Lets the windows lay themselves out and paint.
-void Settle() {
-    for (int i = 0; i < 5; ++i) {
-        QApplication::processEvents();
-    }
-}
-
-bool Save(QWidget* window, const QDir& folder, const char* name) {
-    Settle();
-    const QString path = folder.filePath(QString::fromLatin1(name));
-    if (!window->grab().save(path)) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-        return false;
-    }
-    std::printf("%s\n", qPrintable(path));
-    return true;
-}
+using shots::Save;
 
 QString ReadText(const QString& path) {
     QFile file(path);
@@ -76,19 +69,13 @@ bool ShootEditor(TEditorWindows& windows, TScriptedPlatform& platform, const QDi
     return ok;
 }
 
-// The six grid cursors side by side, twice their size, on the palette's colour.
+// The six grid cursors side by side.
 bool ShootCursors(const TEditorWindows& windows, const QDir& out) {
-    QImage sheet(6 * 72, 72, QImage::Format_RGB32);
-    sheet.fill(QColor(191, 205, 219));
-    QPainter painter(&sheet);
+    std::vector<QImage> cursors;
     for (int i = 0; i < ToolCursorCount; ++i) {
-        const QImage cursor = ToolCursorImage(static_cast<ToolCursor>(i), windows.Skin.Strip());
-        painter.drawImage(QRect(72 * i + 4, 4, 64, 64), cursor);
+        cursors.push_back(ToolCursorImage(static_cast<ToolCursor>(i), windows.Skin.Strip()));
     }
-    painter.end();
-    const QString path = out.filePath(QStringLiteral("cursors.png"));
-    std::printf("%s\n", qPrintable(path));
-    return sheet.save(path);
+    return shots::SaveCursorSheet(cursors, out, "cursors.png");
 }
 
 // The shipped stone skin's entry in the chooser's list, if it is there.
@@ -109,11 +96,47 @@ bool ShootDialogs(TEditorWindows& windows, const QDir& out) {
     ok = Save(windows.Help, out, "help-window.png") && ok;
     windows.Help->hide();
     windows.SkinChooser->show();
+    windows.SkinChooser->activateWindow();
+    ok = Save(windows.SkinChooser, out, "skin-chooser-opened.png") && ok;
     QListWidget* list = windows.SkinChooser->ListBox1;
     QListWidgetItem* stone = StoneSkin(list);
     list->setCurrentItem(stone != nullptr ? stone : list->item(0));
     ok = Save(windows.SkinChooser, out, "skin-chooser.png") && ok;
     windows.SkinChooser->hide();
+    return ok;
+}
+
+// The question asked when the editor closes with unsaved changes, as Qt shows it.
+bool ShootQuestion(TEditorWindows& windows, const QDir& out) {
+    const auto box = MakeMessageBox(&windows.Editor, MessageKind::Question,
+                                    QStringLiteral("有新的修改，保存吗？"));
+    box->show();
+    const bool ok = Save(box.get(), out, "question-box.png");
+    box->hide();
+    return ok;
+}
+
+// The save dialog of Ctrl+S, as Qt shows it, in a folder holding a few levels.
+bool ShootSaveDialog(TEditorWindows& windows, const QDir& out) {
+    QTemporaryDir folder;
+    QDir levels(folder.path());
+    levels.mkdir(QStringLiteral("旧关卡"));
+    for (const char* name : {"Microban.xsb", "我的关卡.xsb", "说明.txt", "截图.png"}) {
+        QFile file(levels.filePath(QString::fromUtf8(name)));
+        file.open(QIODevice::WriteOnly);
+    }
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(folder.path());
+    bool ok = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ok = dialog != nullptr && Save(dialog, out, "save-dialog.png");
+        if (dialog != nullptr) {
+            dialog->close();
+        }
+    });
+    TQtFileDialogs().SaveFileName(&windows.Editor, TEditorForm_::SaveDialog1Filter);
+    QDir::setCurrent(before);
     return ok;
 }
 
@@ -139,6 +162,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     QApplication::setFont(UiFont(12));
+    const TQtTranslation chinese;
     const QDir out(QString::fromLocal8Bit(argv[1]));
     const QString level = ReadText(QString::fromLocal8Bit(argv[2]));
     if (level.isEmpty()) {
@@ -148,8 +172,9 @@ int main(int argc, char** argv) {
     TScriptedPlatform platform;
     TEditorWindows windows(platform.Seams(), {}, QString::fromLocal8Bit(argv[3]));
     const bool editorOk = ShootEditor(windows, platform, out, level);
-    const bool dialogsOk =
-        ShootDialogs(windows, out) && ShootCursors(windows, out) && ShootChangedSkin(windows, out);
+    const bool dialogsOk = ShootDialogs(windows, out) && ShootQuestion(windows, out) &&
+                           ShootSaveDialog(windows, out) && ShootCursors(windows, out) &&
+                           ShootChangedSkin(windows, out);
     windows.Editor.Document().MarkSaved();
     return editorOk && dialogsOk ? 0 : 1;
 }

@@ -3,6 +3,7 @@
 
 #include "ImportSolution/DateModule.h"
 #include "ImportSolution/ImportForm.h"
+#include "platform/QtTranslation.h"
 
 #include <QApplication>
 #include <QDir>
@@ -54,6 +55,7 @@ bool Solutions(const QString& out) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    const lodrin::TQtTranslation chinese;
     const QStringList args = QCoreApplication::arguments();
     if (args.size() < 2) {
         std::cerr << "usage: lodrin_screenshots OUTPUT_FOLDER [SECTION...]\n";

@@ -148,6 +148,26 @@ void PaintGoalRing(QPainter& painter, const QColor& colour, qreal radius) {
     painter.fillPath(Circle(c, radius * 0.24), Shade(colour, 0.9));
 }
 
+// A goal: a gold plate set in a wide rim of dark stone, sunk into the floor.
+// The dark rim shows around a keeper standing on the goal and the bright plate
+// is hidden under him, so the recognition tells floor, goal, keeper and keeper
+// on a goal apart by their grey levels.
+void PaintGoalPlate(QPainter& painter, const QColor& rim, const QColor& plate) {
+    const QPointF c(30, 30);
+    painter.fillPath(Circle(c, 22), Shade(rim, 0.7));
+    QRadialGradient stone(c + QPointF(-6, -6), 30);
+    stone.setColorAt(0, Shade(rim, 1.25));
+    stone.setColorAt(1, Shade(rim, 0.9));
+    painter.fillPath(Circle(c, 20.8), stone);
+    painter.fillPath(Circle(c, 12.4), Shade(plate, 0.45));
+    QRadialGradient metal(c + QPointF(-3, -3), 14);
+    metal.setColorAt(0, Shade(plate, 1.15));
+    metal.setColorAt(1, Shade(plate, 0.85));
+    painter.fillPath(Circle(c, 11.2), metal);
+    painter.fillPath(Circle(c, 4.2), Shade(plate, 0.7));
+    painter.fillPath(Circle(c, 3), Shade(plate, 1.1));
+}
+
 // A flower with five petals, the goal of the garden skin.
 void PaintFlower(QPainter& painter, const QColor& petal, const QColor& heart) {
     const QPointF c(30, 30);
@@ -352,7 +372,9 @@ QImage DrawClassic() {
 struct PaintedSkin {
     QImage Floor;
     KeeperColours Keeper;
-    QColor Ring; // the goal mark the keeper stands in on a goal
+    // The mark the keeper stands in on a goal; without one, the keeper on a goal
+    // stands on the goal tile itself.
+    QColor Ring;
     TilePainter Goal;
     TilePainter Box;
     TilePainter BoxOnGoal;
@@ -361,13 +383,17 @@ struct PaintedSkin {
 
 QImage ComposePainted(const PaintedSkin& skin) {
     const auto on = [&skin](const TilePainter& paint) { return Painted(skin.Floor, paint); };
+    const QImage goal = on(skin.Goal);
+    const QImage keeperOnGoal =
+        skin.Ring.isValid() ? on([&skin](QPainter& p) { PaintKeeper(p, skin.Keeper, skin.Ring); })
+                            : Painted(goal, [&skin](QPainter& p) { PaintKeeper(p, skin.Keeper); });
     return Compose({
         skin.Floor,
         on([&skin](QPainter& p) { PaintKeeper(p, skin.Keeper); }),
         on(skin.Box),
         RenderWallTile(skin.Walls, 0),
-        on(skin.Goal),
-        on([&skin](QPainter& p) { PaintKeeper(p, skin.Keeper, skin.Ring); }),
+        goal,
+        keeperOnGoal,
         on(skin.BoxOnGoal),
         RenderWallTile(skin.Walls, WallOnLeft | WallAbove | WallOnRight | WallBelow),
     });
@@ -393,11 +419,12 @@ QImage DrawStone() {
     stone.OutlineWidth = 1.1;
     stone.Outline = QColor(38, 38, 44);
     const QColor gold(232, 188, 52);
+    const QColor basalt(76, 76, 80);
     return ComposePainted({
         floor,
         {{246, 208, 168}, {120, 72, 40}, {58, 150, 82}, {70, 62, 56}, {24, 22, 20}},
-        gold,
-        [gold](QPainter& p) { PaintGoalRing(p, gold, 11); },
+        QColor(),
+        [gold, basalt](QPainter& p) { PaintGoalPlate(p, basalt, gold); },
         [](QPainter& p) {
             PaintCrate(p, {{178, 122, 62}, {64, 38, 18}});
         },
