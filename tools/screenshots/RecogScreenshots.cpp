@@ -148,8 +148,6 @@ bool ShootRecognition(TRecogForm_& form, TRecogState& recog, const std::vector<s
                                                 {'*', RecogTool::ToolBoxOnGoal},
                                                 {'.', RecogTool::ToolGoal}};
     bool ok = true;
-    // The goal is a small ring on the floor: the shapes must agree closely.
-    form.TrackBar2->setValue(90);
     for (const auto& [kind, tool] : kinds) {
         form.ToolClick(tool);
         if (const auto cell = FirstCell(rows, std::string_view(&kind, 1))) {
