@@ -1,6 +1,6 @@
-// Skin files: the headers read from any bytes, then the file loaded as the chooser and
-// the skin do. A file the headers call readable must decode; one they do not is never
-// loaded.
+// Skin files: the headers read from any bytes (and a run-length file's codes walked),
+// then the file loaded as the chooser and the skin do. A file the headers call readable
+// must decode; one they do not is never loaded.
 
 #include "LoadSkin/BitmapHeader.h"
 #include "LoadSkin/SkinFile.h"
@@ -19,8 +19,11 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes = fuzz::AsText(data, size);
-    const BitmapHeader header =
+    BitmapHeader header =
         ReadBitmapHeader(bytes.substr(0, BitmapHeaderBytes), static_cast<std::int64_t>(size));
+    if (header.RunLength && static_cast<std::int64_t>(size) <= MaxRunLengthFileBytes) {
+        CheckRunLengthFile(bytes, header);
+    }
     const std::string path = fuzz::WriteScratchFile("skin.bmp", bytes);
     const SkinPreview preview = ReadSkinPreview(path);
     fuzz::Require(header.Complete || !preview.Info.Readable, "only complete bitmaps are read");
