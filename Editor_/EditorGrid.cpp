@@ -16,7 +16,6 @@ namespace {
 const QColor GridBackground(57, 66, 74);
 const QColor CellOutline(69, 77, 85);
 const QColor FocusFrame(255, 0, 255);
-constexpr int WheelNotch = 120;
 
 int Clamp(int value, int low, int high) {
     return std::max(low, std::min(value, high));
@@ -205,12 +204,11 @@ void TEditorGrid::WheelUp(Qt::KeyboardModifiers modifiers) {
 }
 
 void TEditorGrid::TurnWheel(const QWheelEvent* event) {
-    const QPoint delta = event->angleDelta();
-    WheelRest_ += delta.y() != 0 ? delta.y() : delta.x();
-    for (; WheelRest_ >= WheelNotch; WheelRest_ -= WheelNotch) {
+    const int notches = Wheel_.Take(WheelTurn(*event));
+    for (int i = 0; i < notches; ++i) {
         WheelUp(event->modifiers());
     }
-    for (; WheelRest_ <= -WheelNotch; WheelRest_ += WheelNotch) {
+    for (int i = 0; i > notches; --i) {
         WheelDown(event->modifiers());
     }
 }

@@ -3,6 +3,7 @@
 #include "Editor_/GridView.h"
 #include "Recog_/RecogDrawing.h"
 #include "board/Board.h"
+#include "platform/WheelNotches.h"
 
 #include <QAbstractScrollArea>
 #include <QPixmap>
@@ -126,7 +127,7 @@ private:
     int CellSize_ = MaxCellSize;
     int Row_ = 0;
     int Col_ = 0;
-    int WheelRest_ = 0;
+    TWheelNotches Wheel_;
     // The strip's tiles scaled to the cell size, made when first painted.
     std::array<QPixmap, 7> Tiles_;
     int TilesSize_ = 0;

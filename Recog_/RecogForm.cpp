@@ -5,6 +5,7 @@
 #include "Recog_/RecogDisplay.h"
 #include "Recog_/RecogValueBox.h"
 #include "board/CellCode.h"
+#include "platform/QtText.h"
 #include "platform/UiFont.h"
 #include "platform/WindowParts.h"
 
@@ -370,7 +371,7 @@ void TRecogForm_::ShowMessage(const QString& text) {
 }
 
 void TRecogForm_::ShowMessage(std::string_view text) {
-    ShowMessage(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    ShowMessage(FromUtf8(text));
 }
 
 void TRecogForm_::SkinChanged() {

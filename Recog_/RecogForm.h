@@ -5,6 +5,7 @@
 #include "Recog_/RecogWindowState.h"
 #include "platform/CommandIcons.h"
 #include "platform/Platform.h"
+#include "platform/WheelNotches.h"
 
 #include <QDialog>
 
@@ -200,7 +201,6 @@ private:
     bool HandleKey(QKeyEvent* event);
     bool HandleWheel(QWheelEvent* event);
     void HandleHover(QObject* watched, QEvent* event);
-    void CentreOnParent();
     TRecogValueBox* BoxOf(FrameBox box) const;
     QLabel* Panel(RecogPanel panel) const { return Panels_[static_cast<std::size_t>(panel)]; }
 
@@ -215,7 +215,7 @@ private:
     std::map<QObject*, ToolSlot> Tools_;
     QEventLoop* Loop_ = nullptr;
     bool Accepted_ = false;
-    int WheelRest_ = 0;
+    TWheelNotches Wheel_;
 };
 
 } // namespace lodrin

@@ -5,6 +5,8 @@
 #include "Recog_/PictureFile.h"
 #include "Recog_/RecogDisplay.h"
 #include "Recog_/RecogValueBox.h"
+#include "platform/QtText.h"
+#include "platform/WindowParts.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -21,8 +23,6 @@
 namespace lodrin {
 
 namespace {
-
-constexpr int WheelNotch = 120;
 
 const QString CtrlShiftHint =
     QStringLiteral("【Ctrl + 移动鼠标】，可以临时屏蔽某格子的识别，【Shift + "
@@ -83,7 +83,7 @@ DisplayPoint PointOf(QPoint point) {
 } // namespace
 
 bool TRecogForm_::Execute() {
-    CentreOnParent();
+    CentreOnParent(*this);
     setWindowModality(Qt::ApplicationModal);
     Accepted_ = false;
     QEventLoop loop;
@@ -92,14 +92,6 @@ bool TRecogForm_::Execute() {
     loop.exec(QEventLoop::DialogExec);
     Loop_ = nullptr;
     return Accepted_;
-}
-
-void TRecogForm_::CentreOnParent() {
-    if (const QWidget* editor = parentWidget()) {
-        QRect frame(QPoint(), size());
-        frame.moveCenter(editor->frameGeometry().center());
-        move(frame.topLeft());
-    }
 }
 
 void TRecogForm_::CloseWith(bool accepted) {
@@ -239,8 +231,7 @@ void TRecogForm_::sb_OpenClick() {
     const PictureProblem problem = OpenPictureFile(Recog_, name->toUtf8().toStdString());
     if (problem != PictureProblem::None) {
         const std::string_view message = PictureProblemMessage(problem);
-        Platform_.Messages.Error(this,
-                                 QString::fromUtf8(message.data(), qsizetype(message.size())));
+        Platform_.Messages.Error(this, FromUtf8(message));
         return;
     }
     NewPicture();
@@ -254,9 +245,7 @@ void TRecogForm_::sb_ScreenClick() {
     }
     if (!shot.Ok() || problem != PictureProblem::None) {
         const std::string_view message = PictureProblemMessage(problem);
-        Platform_.Messages.Error(
-            this, shot.Ok() ? QString::fromUtf8(message.data(), qsizetype(message.size()))
-                            : shot.Problem);
+        Platform_.Messages.Error(this, shot.Ok() ? FromUtf8(message) : shot.Problem);
         return;
     }
     if (Recog_.CapturePicture(RgbPictureFromImage(shot.Picture))) {
@@ -272,8 +261,7 @@ void TRecogForm_::sb_CopyClick() {
 
 void TRecogForm_::sb_ClearClick() {
     const auto confirm = [this](std::string_view question) {
-        return Platform_.Messages.Reminder(
-            this, QString::fromUtf8(question.data(), qsizetype(question.size())));
+        return Platform_.Messages.Reminder(this, FromUtf8(question));
     };
     if (Recog_.Clear(confirm)) {
         myDraw();
@@ -411,13 +399,11 @@ bool TRecogForm_::HandleKey(QKeyEvent* event) {
 // A wheel turn goes to the control with the keyboard focus, as the desktop this window was
 // made for delivers it: the scrolling view, or else the window.
 bool TRecogForm_::HandleWheel(QWheelEvent* event) {
-    const QPoint delta = event->angleDelta();
-    WheelRest_ += delta.y() != 0 ? delta.y() : delta.x();
+    const int notches = Wheel_.Take(WheelTurn(*event));
     const QWidget* focus = focusWidget();
     const bool view = focus != nullptr && (focus == ScrollBox1 || ScrollBox1->isAncestorOf(focus));
-    for (; std::abs(WheelRest_) >= WheelNotch;) {
-        const bool away = WheelRest_ > 0;
-        WheelRest_ += away ? -WheelNotch : WheelNotch;
+    for (int i = 0; i != notches; i += notches > 0 ? 1 : -1) {
+        const bool away = notches > 0;
         if (view) {
             ScrollBox1MouseWheel(away, event->modifiers());
         } else {

@@ -4,6 +4,7 @@
 #include "platform/QtText.h"
 #include "platform/SystemColours.h"
 #include "platform/UiFont.h"
+#include "platform/WindowParts.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -18,10 +19,12 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <iterator>
+
 namespace lodrin {
 namespace {
 
-constexpr int WheelNotch = 120;
 constexpr int WheelPauseMs = 10;
 
 // The trial field's key of a key event, whichever keyboard it comes from.
@@ -190,33 +193,16 @@ void TTrialForm::CreateStatusBar() {
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setSizeGripEnabled(false);
     setStatusBar(StatusBar1);
-    struct PanelSpec {
-        int Width;
-        Qt::Alignment Alignment;
-        bool Bevel;
-        const char* Text;
-    };
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
-    const PanelSpec specs[] = {
+    const StatusPanelLook looks[] = {
         {32, right, false, "移动"},      {80, Qt::AlignCenter, true, "0"},
         {32, right, false, "推动"},      {80, Qt::AlignCenter, true, "0"},
         {50, right, false, "箱子数"},    {80, Qt::AlignCenter, true, ""},
         {4, Qt::AlignCenter, false, ""}, {50, Qt::AlignLeft | Qt::AlignVCenter, true, ""},
     };
-    for (std::size_t i = 0; i < Panels_.size(); ++i) {
-        const PanelSpec& spec = specs[i];
-        auto* panel = new QLabel(QString::fromUtf8(spec.Text), StatusBar1);
-        panel->setObjectName(QStringLiteral("StatusBar1_Panel%1").arg(i));
-        panel->setFrameStyle(spec.Bevel ? QFrame::Panel | QFrame::Sunken : QFrame::NoFrame);
-        panel->setAlignment(spec.Alignment);
-        const bool message = i + 1 == Panels_.size();
-        panel->setMinimumWidth(spec.Width);
-        if (!message) {
-            panel->setFixedWidth(spec.Width);
-        }
-        StatusBar1->addWidget(panel, message ? 1 : 0);
-        Panels_[i] = panel;
-    }
+    static_assert(std::size(looks) == std::tuple_size_v<decltype(Panels_)>);
+    const std::vector<QLabel*> panels = MakeStatusPanels(StatusBar1, looks);
+    std::copy(panels.begin(), panels.end(), Panels_.begin());
 }
 
 QString TTrialForm::StatusText(int panel) const {
@@ -245,23 +231,13 @@ void TTrialForm::SkinChanged() {
     }
 }
 
-void TTrialForm::CentreOnParent() {
-    const QWidget* owner = parentWidget();
-    if (owner == nullptr) {
-        return;
-    }
-    QRect frame(QPoint(), size());
-    frame.moveCenter(owner->frameGeometry().center());
-    move(frame.topLeft());
-}
-
 void TTrialForm::ShowTrial(const TrialBoard& board, PlayMode mode) {
     Field_.HandOver(board, mode);
     setWindowTitle(FromUtf8(TrialCaption(mode)));
     Panels_[5]->setText(QString::number(board.Boxes));
     if (!Placed_) {
         resize(800, 600);
-        CentreOnParent();
+        CentreOnParent(*this);
         Placed_ = true;
     }
     if (isVisible()) {
@@ -468,13 +444,11 @@ void TTrialForm::keyReleaseEvent(QKeyEvent* event) {
 
 void TTrialForm::wheelEvent(QWheelEvent* event) {
     event->accept();
-    WheelDelta_ += event->angleDelta().y();
-    while (WheelDelta_ >= WheelNotch) {
-        WheelDelta_ -= WheelNotch;
+    const int notches = Wheel_.Take(event->angleDelta().y());
+    for (int i = 0; i < notches; ++i) {
         FormMouseWheelUp();
     }
-    while (WheelDelta_ <= -WheelNotch) {
-        WheelDelta_ += WheelNotch;
+    for (int i = 0; i > notches; --i) {
         FormMouseWheelDown();
     }
 }

@@ -6,6 +6,7 @@
 #include "board/Board.h"
 #include "board/MapNode.h"
 #include "platform/Clock.h"
+#include "platform/WheelNotches.h"
 
 #include <QMainWindow>
 
@@ -115,7 +116,6 @@ private:
     void PasteMoves();
     void CopyMoves();
     void SkinChanged();
-    void CentreOnParent();
 
     TClock& Clock_;
     TCurrentSkin& Skin_;
@@ -123,7 +123,7 @@ private:
     TTrialField Field_;
     TTrialPicture Picture_;
     std::array<QLabel*, 8> Panels_{};
-    int WheelDelta_ = 0;
+    TWheelNotches Wheel_;
     bool Placed_ = false;
 };
 

@@ -7,6 +7,14 @@
 
 namespace lodrin {
 
+void CentreOnParent(QWidget& window) {
+    if (const QWidget* owner = window.parentWidget()) {
+        QRect frame(QPoint(), window.size());
+        frame.moveCenter(owner->frameGeometry().center());
+        window.move(frame.topLeft());
+    }
+}
+
 QFrame* MakeNamedPanel(QWidget* parent, const char* name) {
     auto* panel = new QFrame(parent);
     panel->setObjectName(QString::fromLatin1(name));
@@ -39,23 +47,34 @@ ToolSlotWidgets MakeToolSlot(QWidget* bar, const char* panelName, const char* im
     return {panel, image};
 }
 
-std::vector<QLabel*> MakeStatusPanels(QStatusBar* bar, std::span<const char* const> captions,
-                                      std::span<const int> widths) {
+std::vector<QLabel*> MakeStatusPanels(QStatusBar* bar, std::span<const StatusPanelLook> looks) {
     std::vector<QLabel*> panels;
-    for (std::size_t i = 0; i < captions.size(); ++i) {
-        auto* panel = new QLabel(QString::fromUtf8(captions[i]), bar);
+    for (std::size_t i = 0; i < looks.size(); ++i) {
+        const StatusPanelLook& look = looks[i];
+        auto* panel = new QLabel(QString::fromUtf8(look.Caption), bar);
         panel->setObjectName(bar->objectName() + QStringLiteral("_Panel%1").arg(i));
-        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        const bool message = i + 1 == captions.size();
-        panel->setAlignment(message ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
-        panel->setMinimumWidth(widths[i]);
+        panel->setFrameStyle(look.Sunken ? QFrame::Panel | QFrame::Sunken : QFrame::NoFrame);
+        panel->setAlignment(look.Alignment);
+        const bool message = i + 1 == looks.size();
+        panel->setMinimumWidth(look.Width);
         if (!message) {
-            panel->setFixedWidth(widths[i]);
+            panel->setFixedWidth(look.Width);
         }
         bar->addWidget(panel, message ? 1 : 0);
         panels.push_back(panel);
     }
     return panels;
+}
+
+std::vector<QLabel*> MakeStatusPanels(QStatusBar* bar, std::span<const char* const> captions,
+                                      std::span<const int> widths) {
+    std::vector<StatusPanelLook> looks;
+    for (std::size_t i = 0; i < captions.size(); ++i) {
+        const bool message = i + 1 == captions.size();
+        looks.push_back({widths[i], message ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter,
+                         true, captions[i]});
+    }
+    return MakeStatusPanels(bar, looks);
 }
 
 } // namespace lodrin

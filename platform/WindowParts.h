@@ -25,6 +25,10 @@ inline QColor BarColour() {
 inline QColor ActiveToolColour() {
     return {255, 0, 0};
 }
+// Places a window so that its centre is that of its parent window's frame (a window without
+// a parent stays where it is).
+void CentreOnParent(QWidget& window);
+
 // A plain panel, its name as objectName.
 QFrame* MakeNamedPanel(QWidget* parent, const char* name);
 
@@ -45,8 +49,21 @@ ToolSlotWidgets MakeToolSlot(QWidget* bar, const char* panelName, const char* im
 inline constexpr int ToolPanelSize = 66;
 inline constexpr int ToolImageSize = 60;
 
-// The panels of a status bar, left to right, with their captions: each of the given width,
-// the last one left-aligned and taking the rest (the message panel).
+// How one panel of a status bar looks: its width, where its text sits, whether it is sunk
+// into the bar, and its caption.
+struct StatusPanelLook {
+    int Width;
+    Qt::Alignment Alignment;
+    bool Sunken;
+    const char* Caption;
+};
+
+// The panels of a status bar, left to right, as they look: the last one takes the rest of
+// the bar (the message panel), the others keep their width.
+std::vector<QLabel*> MakeStatusPanels(QStatusBar* bar, std::span<const StatusPanelLook> looks);
+
+// Sunken panels with their captions, each of the given width, centred but the last one,
+// which is left-aligned.
 std::vector<QLabel*> MakeStatusPanels(QStatusBar* bar, std::span<const char* const> captions,
                                       std::span<const int> widths);
 
